@@ -1,0 +1,97 @@
+#include "app/messages.h"
+
+#include "app/appinfo.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+MessageResponder &Responder()
+{
+    static MessageResponder responder;
+    return responder;
+}
+
+QMessageBox::Icon ToQtIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Warning: return QMessageBox::Warning;
+    case MessageIcon::Error: return QMessageBox::Critical;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+int ShowInteractive(const MessageRequest &request, QWidget *parent)
+{
+    QMessageBox box(ToQtIcon(request.icon), request.caption, DisplayText(request.text),
+                    QMessageBox::NoButton, parent);
+    // A box without an owner window (start-up refusals) must not open behind other windows.
+    if (!parent)
+        box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    QList<QAbstractButton *> buttons;
+    for (const QString &caption : request.buttons)
+        buttons.append(box.addButton(caption, QMessageBox::ActionRole));
+    if (request.defaultButton >= 0 && request.defaultButton < buttons.size())
+        box.setDefaultButton(qobject_cast<QPushButton *>(buttons[request.defaultButton]));
+    if (request.escapeButton >= 0 && request.escapeButton < buttons.size())
+        box.setEscapeButton(buttons[request.escapeButton]);
+    box.exec();
+    return int(buttons.indexOf(box.clickedButton()));
+}
+
+int Ask(const MessageRequest &request, QWidget *parent)
+{
+    if (Responder())
+        return Responder()(request);
+    return ShowInteractive(request, parent);
+}
+
+} // namespace
+
+MessageResponder SetMessageResponder(MessageResponder responder)
+{
+    MessageResponder old = Responder();
+    Responder() = std::move(responder);
+    return old;
+}
+
+QString DisplayText(const QString &storedText)
+{
+    QString text = storedText;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+void ShowMessageBox(const QString &caption, const QString &text, MessageIcon icon, QWidget *parent)
+{
+    Ask({caption, text, icon, {QStringLiteral("OK")}, 0, 0}, parent);
+}
+
+void ShowMessage(const QString &text, QWidget *parent)
+{
+    ShowMessageBox(kAppTitle, text, MessageIcon::Information, parent);
+}
+
+void ShowError(const QString &explanation, QWidget *parent)
+{
+    ShowMessageBox(kAppTitle, QStringLiteral("Error\r\r") + explanation, MessageIcon::Error, parent);
+}
+
+bool AskQuestion(const QString &text, QWidget *parent)
+{
+    return TCustomMessageBox(text, {QStringLiteral("&Yes"), QStringLiteral("&No")}, 0, 1,
+                             MessageIcon::Question, parent) == 0;
+}
+
+int TCustomMessageBox(const QString &text, const QStringList &buttons, int defaultButton,
+                      int escapeButton, MessageIcon icon, QWidget *parent)
+{
+    return Ask({kAppTitle, text, icon, buttons, defaultButton, escapeButton}, parent);
+}

@@ -1,0 +1,45 @@
+// The one way Quorix talks to the user in boxes: errors, information, Yes/No questions and boxes
+// with buttons of the caller's choice. Tests install a responder and answer every box themselves.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QWidget;
+
+enum class MessageIcon { None, Information, Warning, Error, Question };
+
+struct MessageRequest
+{
+    QString caption;
+    QString text;          // as stored in the program, "\r" line breaks included
+    MessageIcon icon = MessageIcon::None;
+    QStringList buttons;   // captions, in order
+    int defaultButton = 0;
+    int escapeButton = -1;
+};
+
+// Returns the position of the pressed button, or -1 when the box was closed otherwise.
+using MessageResponder = std::function<int(const MessageRequest &)>;
+
+// Replaces the interactive boxes (tests); an empty responder restores them. Returns the old one.
+MessageResponder SetMessageResponder(MessageResponder responder);
+
+// Turns the stored "\r\n" and "\r" line breaks into "\n" for display.
+QString DisplayText(const QString &storedText);
+
+// An information box with the application's title and an OK button.
+void ShowMessage(const QString &text, QWidget *parent = nullptr);
+// "Error\r\r" followed by the explanation, with an error icon.
+void ShowError(const QString &explanation, QWidget *parent = nullptr);
+// A box with the given caption, icon and an OK button.
+void ShowMessageBox(const QString &caption, const QString &text, MessageIcon icon,
+                    QWidget *parent = nullptr);
+// A Yes/No question with the application's title; true for Yes.
+bool AskQuestion(const QString &text, QWidget *parent = nullptr);
+// A modal box with the application's title, the text and one button per caption; returns the
+// position of the pressed button or -1 when closed otherwise.
+int TCustomMessageBox(const QString &text, const QStringList &buttons, int defaultButton,
+                      int escapeButton, MessageIcon icon = MessageIcon::None,
+                      QWidget *parent = nullptr);

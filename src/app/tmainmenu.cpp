@@ -1,0 +1,288 @@
+#include "app/tmainmenu.h"
+
+#include "app/appinfo.h"
+#include "app/builtinimages.h"
+#include "app/datafiles.h"
+#include "app/inifile.h"
+#include "app/messages.h"
+#include "app/tracelog.h"
+#include "menus/tbmenuitem.h"
+#include "platform/registry.h"
+#include "platform/xdgpaths.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+const QString kRegistryKey = QStringLiteral("software\\Brenmoor\\Quorix");
+const QString kAutostartQuestion = QStringLiteral(
+    "Quorix is not currently set to start when you log in.\r\rDo you want Quorix to start when you log in?");
+
+// The address book: the configured file, else the desktop's own contacts folder, else none.
+QString AddressBookPath(const QString &configured)
+{
+    if (!configured.isEmpty() && QFileInfo::exists(configured))
+        return configured;
+    const QString contacts = XdgDataHome() + QStringLiteral("contacts/");
+    return QFileInfo::exists(contacts) ? contacts : QString();
+}
+} // namespace
+
+TMainMenu::TMainMenu(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("MainMenu"));
+    setWindowTitle(QStringLiteral("QuorixMainMenu"));
+    setWindowIcon(ImageListOrig(biQuorix));
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    BuildComponents();
+    FormCreate();
+}
+
+TMainMenu::~TMainMenu()
+{
+    if (!m_closed)
+        FormClose();
+    FormDestroy();
+}
+
+QAction *TMainMenu::AddCommand(QMenu *menu, const QString &objectName, const QString &caption, int image)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(objectName);
+    if (image >= 0)
+        action->setIcon(ImageListOrig(image));
+    return action;
+}
+
+void TMainMenu::BuildComponents()
+{
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
+
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    MenuRow = new QWidget(this);
+    MenuRow->setObjectName(QStringLiteral("MenuRow"));
+    auto *row = new QHBoxLayout(MenuRow);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+
+    M = new QMenuBar(MenuRow);
+    M->setObjectName(QStringLiteral("M"));
+    M->setNativeMenuBar(false);
+    row->addWidget(M, 1);
+
+    Panel1 = new QWidget(MenuRow);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    auto *panelLayout = new QHBoxLayout(Panel1);
+    panelLayout->setContentsMargins(0, 0, 0, 0);
+    MarqueeLabel = new QLabel(Panel1);
+    MarqueeLabel->setObjectName(QStringLiteral("MarqueeLabel"));
+    MarqueeLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    MarqueeLabel->setMargin(4);
+    panelLayout->addWidget(MarqueeLabel);
+    row->addWidget(Panel1);
+    column->addWidget(MenuRow);
+
+    InfoBar = new QWidget(this);
+    InfoBar->setObjectName(QStringLiteral("InfoBar"));
+    InfoBar->setPalette(white);
+    InfoBar->setAutoFillBackground(true);
+    column->addWidget(InfoBar);
+
+    Timer_Displayer = new QTimer(this);
+    Timer_Displayer->setObjectName(QStringLiteral("Timer_Displayer"));
+    Timer_Displayer->setInterval(10000);
+    InfoBarTimer = new QTimer(this);
+    InfoBarTimer->setObjectName(QStringLiteral("InfoBarTimer"));
+    InfoBarTimer->setInterval(1000);
+
+    BuildMainMenu();
+}
+
+void TMainMenu::BuildMainMenu()
+{
+    TBItem7 = M->addAction(ImageListOrig(biQuorix), QString());
+    TBItem7->setObjectName(QStringLiteral("TBItem7"));
+    TBItem7->setToolTip(kAppTitle);
+
+    Main1 = M->addMenu(QStringLiteral("&Main"));
+    Main1->setObjectName(QStringLiteral("Main1"));
+    TBItem5 = AddCommand(Main1, QStringLiteral("TBItem5"), QStringLiteral("Run..."), biRun);
+    Main1->addSeparator();
+    TBSubmenuItem4 = Main1->addMenu(QStringLiteral("AutoRun"));
+    TBSubmenuItem4->setObjectName(QStringLiteral("TBSubmenuItem4"));
+    TBSubmenuItem2 = Main1->addMenu(ImageListOrig(biSettings), QStringLiteral("Settings"));
+    TBSubmenuItem2->setObjectName(QStringLiteral("TBSubmenuItem2"));
+    const char *const settingsPages[] = {"General...", "Alias...", "HotKeys...", "InfoBar...", "Marquee...",
+                                         "Menu...", "Theme...", "Alpha Blend...", "Extended Settings..."};
+    int page = 0;
+    for (const char *caption : settingsPages)
+        AddCommand(TBSubmenuItem2, QStringLiteral("Settings%1").arg(++page), QString::fromLatin1(caption));
+    TBSubmenuItem2->addSeparator();
+    RefreshMenu1 = AddCommand(Main1, QStringLiteral("RefreshMenu1"), QStringLiteral("Refresh Quorix"));
+    Main1->addSeparator();
+    Close1 = Main1->addMenu(QStringLiteral("Close"));
+    Close1->setObjectName(QStringLiteral("Close1"));
+    Explode1 = AddCommand(Close1, QStringLiteral("Explode1"), QStringLiteral("Quorix"), biQuorix);
+    Close1->addSeparator();
+    Windows1 = AddCommand(Close1, QStringLiteral("Windows1"), QStringLiteral("Shut Down..."), biShutDown);
+    Close1->addSeparator();
+    Main1->addSeparator();
+    TBItem2 = AddCommand(Main1, QStringLiteral("TBItem2"), QStringLiteral("Help..."), biHelp);
+    TBItem6 = AddCommand(Main1, QStringLiteral("TBItem6"), QStringLiteral("About..."));
+
+    connect(RefreshMenu1, &QAction::triggered, this, &TMainMenu::RefreshMenu1Click);
+    connect(Explode1, &QAction::triggered, this, &TMainMenu::Explode1Click);
+}
+
+void TMainMenu::FormCreate()
+{
+    TraceLine(QStringLiteral("MainMenu.FormCreate: begin"));
+    ReadSettings();
+    GenerateMenu();
+    GenerateInfoBar();
+    ApplyFirstUseSteps();
+    AddSpecialFolderItems();
+    TraceLine(QStringLiteral("MainMenu.FormCreate: end"));
+}
+
+void TMainMenu::ApplyFirstUseSteps()
+{
+    IniFile settings(DataFilePath(dfSettings));
+    settings.SetAutoSave(false);
+    const bool firstUse = settings.ReadBool(QStringLiteral("generel"), QStringLiteral("firstuse"), true);
+    settings.WriteBool(QStringLiteral("generel"), QStringLiteral("firstuse"), false);
+    settings.WriteString(QStringLiteral("header"), QStringLiteral("versionstring"), kAppTitle);
+    settings.WriteString(QStringLiteral("header"), QStringLiteral("version"), kFormatVersion);
+    settings.UpdateFile();
+    if (firstUse)
+        OfferAutostart();
+}
+
+void TMainMenu::OfferAutostart()
+{
+    const QString program = ProgramFilePath();
+    if (AutostartProgram().compare(program, Qt::CaseInsensitive) == 0)
+        return;
+    if (AskQuestion(kAutostartQuestion, this) && !SetAutostartProgram(program))
+        ShowError(QStringLiteral("The autostart entry could not be written:\r") + AutostartEntryPath(), this);
+}
+
+void TMainMenu::AddSpecialFolderItems()
+{
+    struct Entry { const char *caption; const char *macro; int image; };
+    static const Entry entries[] = {{"Control Panel", "$CONTROLPANEL$", biControlPanel},
+                                    {"My Computer", "$MYCOMPUTER$", biMyComputer},
+                                    {"Printers", "$PRINTERS$", biPrinters},
+                                    {"Recycle Bin", "$RECYCLE$", biRecycleBin}};
+    for (const Entry &entry : entries) {
+        auto *item = new TBMenuItem(QString::fromLatin1(entry.caption), TBSubmenuItem2);
+        item->SetPath(QString::fromLatin1(entry.macro));
+        item->setIcon(ImageListOrig(entry.image));
+        TBSubmenuItem2->addAction(item);
+    }
+}
+
+void TMainMenu::ReadSettings()
+{
+    TraceLine(QStringLiteral("ReadSettings: begin"));
+    const IniFile ini(DataFilePath(dfSettings));
+    m_settings = BarSettings::Read(ini);
+    m_settings.wabFileName = AddressBookPath(m_settings.wabFileName);
+    ApplyGeometry();
+    ApplyMarquee();
+    ApplyTransparency();
+    TraceLine(QStringLiteral("ReadSettings: end"));
+}
+
+void TMainMenu::ApplyGeometry()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    const int height = m_settings.BarHeight();
+    MenuRow->setFixedHeight(m_settings.height);
+    InfoBar->setFixedHeight(m_settings.height);
+    InfoBar->setVisible(m_settings.infoBarEnabled);
+    InfoBar->setEnabled(m_settings.infoBarEnabled);
+    const int top = m_settings.dockAtBottom ? area.bottom() + 1 - height : area.top();
+    setGeometry(area.left(), top, area.width(), height);
+    setFixedHeight(height);
+    setWindowFlag(Qt::WindowStaysOnTopHint, m_settings.alwaysOnTop);
+}
+
+void TMainMenu::ApplyMarquee()
+{
+    Timer_Displayer->stop();
+    m_marqueeLines = m_settings.marqueeLines;
+    m_marqueeLines.append(kAppTitle);
+    const bool visible = m_settings.showMarquee && !m_marqueeLines.isEmpty();
+    Panel1->setVisible(visible);
+    Timer_Displayer->setInterval(m_settings.marqueeFrameLength * 1000);
+    if (!m_settings.marqueeAutoSize)
+        Panel1->setFixedWidth(m_settings.marqueeWidth);
+    if (visible) {
+        MarqueeLabel->setText(m_marqueeLines.first());
+        Timer_Displayer->start();
+    }
+}
+
+void TMainMenu::ApplyTransparency()
+{
+    m_blendValue = BlendValueForAlpha(m_settings.menuAlpha);
+    setWindowOpacity(m_blendValue < 255 ? m_blendValue / 255.0 : 1.0);
+}
+
+void TMainMenu::GenerateMenu()
+{
+    TraceLine(QStringLiteral("GenerateMenu: begin"));
+    TraceLine(QStringLiteral("GenerateMenu: end"));
+}
+
+void TMainMenu::GenerateInfoBar()
+{
+}
+
+void TMainMenu::RefreshMenu1Click()
+{
+    ReadSettings();
+    GenerateMenu();
+    GenerateInfoBar();
+}
+
+void TMainMenu::Explode1Click()
+{
+    close();
+}
+
+void TMainMenu::closeEvent(QCloseEvent *event)
+{
+    if (!m_closed)
+        FormClose();
+    m_closed = true;
+    event->accept();
+}
+
+void TMainMenu::FormClose()
+{
+    Timer_Displayer->stop();
+    InfoBarTimer->stop();
+}
+
+void TMainMenu::FormDestroy()
+{
+    RegistryWriteString(kRegistryKey, objectName() + QStringLiteral("-H"), QString::number(height()));
+}

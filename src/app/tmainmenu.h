@@ -1,0 +1,79 @@
+// The bar window: a borderless strip at the top or bottom of the screen with the menu toolbar "M",
+// the marquee panel and the info bar row. It lives from start-up until "Close" > "Quorix".
+#pragma once
+
+#include "app/barsettings.h"
+
+#include <QStringList>
+#include <QWidget>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QTimer;
+class TBMenuItem;
+
+class TMainMenu : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TMainMenu(QWidget *parent = nullptr);
+    ~TMainMenu() override;
+
+    void ReadSettings();
+    void GenerateMenu();
+    void GenerateInfoBar();
+
+    const BarSettings &Settings() const { return m_settings; }
+    const QStringList &MarqueeLines() const { return m_marqueeLines; }
+    // 255 opaque; the value the bar returns to when it is not active.
+    int BlendValue() const { return m_blendValue; }
+
+public Q_SLOTS:
+    void RefreshMenu1Click();
+    void Explode1Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void FormCreate();
+    void FormClose();
+    void FormDestroy();
+    void BuildComponents();
+    void BuildMainMenu();
+    void AddSpecialFolderItems();
+    void ApplyFirstUseSteps();
+    void OfferAutostart();
+    void ApplyGeometry();
+    void ApplyMarquee();
+    void ApplyTransparency();
+    QAction *AddCommand(QMenu *menu, const QString &objectName, const QString &caption, int image = -1);
+
+    BarSettings m_settings;
+    QStringList m_marqueeLines;
+    int m_blendValue = 255;
+    bool m_closed = false;
+
+    // Components, named as the rest of the program refers to them.
+    QMenuBar *M = nullptr;
+    QAction *TBItem7 = nullptr;
+    QMenu *Main1 = nullptr;
+    QAction *TBItem5 = nullptr;
+    QMenu *TBSubmenuItem4 = nullptr;
+    QMenu *TBSubmenuItem2 = nullptr;
+    QAction *RefreshMenu1 = nullptr;
+    QMenu *Close1 = nullptr;
+    QAction *Explode1 = nullptr;
+    QAction *Windows1 = nullptr;
+    QAction *TBItem2 = nullptr;
+    QAction *TBItem6 = nullptr;
+    QWidget *MenuRow = nullptr;
+    QWidget *InfoBar = nullptr;
+    QWidget *Panel1 = nullptr;
+    QLabel *MarqueeLabel = nullptr;
+    QTimer *Timer_Displayer = nullptr;
+    QTimer *InfoBarTimer = nullptr;
+};

@@ -1,0 +1,3 @@
+#include "menus/tbmenuitem.h"
+
+TBMenuItem::TBMenuItem(const QString &caption, QObject *parent) : QAction(caption, parent) {}

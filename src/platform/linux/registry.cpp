@@ -1,0 +1,91 @@
+#include "platform/registry.h"
+
+#include "app/atomicfile.h"
+#include "app/inifile.h"
+#include "platform/xdgpaths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+
+namespace {
+const QString kEntrySection = QStringLiteral("Desktop Entry");
+
+// Quotes an Exec argument as the desktop entry format wants it.
+QString QuoteExecArgument(const QString &argument)
+{
+    static const QRegularExpression reserved(QStringLiteral("[\\s\"'\\\\><~|&;$*?#()`%=]"));
+    if (!argument.contains(reserved))
+        return argument;
+    QString escaped;
+    for (const QChar c : argument) {
+        if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') || c == QLatin1Char('\\'))
+            escaped += QLatin1Char('\\');
+        escaped += c;
+    }
+    escaped.replace(QLatin1Char('%'), QStringLiteral("%%"));
+    return QLatin1Char('"') + escaped + QLatin1Char('"');
+}
+
+// The first argument of an Exec line, quotes and escapes undone.
+QString FirstExecArgument(const QString &exec)
+{
+    QString text = exec.trimmed();
+    if (!text.startsWith(QLatin1Char('"')))
+        return text.section(QLatin1Char(' '), 0, 0).replace(QStringLiteral("%%"), QStringLiteral("%"));
+    QString argument;
+    for (int i = 1; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('\\') && i + 1 < text.size()) {
+            argument += text[++i];
+        } else if (text[i] == QLatin1Char('"')) {
+            break;
+        } else {
+            argument += text[i];
+        }
+    }
+    return argument.replace(QStringLiteral("%%"), QStringLiteral("%"));
+}
+} // namespace
+
+QString RegistryFilePath()
+{
+    return XdgConfigHome() + QStringLiteral("Brenmoor/registry.ini");
+}
+
+QString RegistryReadString(const QString &keyPath, const QString &valueName, const QString &defaultValue)
+{
+    return IniFile(RegistryFilePath()).ReadString(keyPath, valueName, defaultValue);
+}
+
+bool RegistryWriteString(const QString &keyPath, const QString &valueName, const QString &value)
+{
+    return IniFile(RegistryFilePath()).WriteString(keyPath, valueName, value);
+}
+
+QString AutostartEntryPath()
+{
+    return XdgConfigHome() + QStringLiteral("autostart/quorix.desktop");
+}
+
+QString AutostartProgram()
+{
+    IniFile entry(AutostartEntryPath());
+    if (entry.ReadString(kEntrySection, QStringLiteral("Hidden")).compare(QStringLiteral("true"), Qt::CaseInsensitive) == 0)
+        return {};
+    return FirstExecArgument(entry.ReadString(kEntrySection, QStringLiteral("Exec")));
+}
+
+bool SetAutostartProgram(const QString &programPath)
+{
+    const QString entry = QStringLiteral("[Desktop Entry]\n"
+                                         "Type=Application\n"
+                                         "Name=Quorix\n"
+                                         "Comment=Desktop bar\n"
+                                         "Icon=quorix\n"
+                                         "Exec=%1\n"
+                                         "Terminal=false\n"
+                                         "X-GNOME-Autostart-enabled=true\n")
+                              .arg(QuoteExecArgument(programPath));
+    QDir().mkpath(XdgConfigHome() + QStringLiteral("autostart"));
+    return WriteFileAtomically(AutostartEntryPath(), entry.toUtf8());
+}

@@ -1,0 +1,161 @@
+// What the bar does with settings.ini: every key's default, the odd values users type by hand, and
+// the dialogs' remembered positions.
+#include "app/barsettings.h"
+#include "app/formplacement.h"
+#include "app/inifile.h"
+#include "testenv.h"
+
+#include <QRect>
+#include <QTest>
+
+class TestBarSettings : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void defaultsForAnEmptyFile();
+    void readsValues_data();
+    void readsValues();
+    void marqueeLinesStopAtTheFirstGap_data();
+    void marqueeLinesStopAtTheFirstGap();
+    void blendValue_data();
+    void blendValue();
+    void roundHalfEven_data();
+    void roundHalfEven();
+    void formPosition_data();
+    void formPosition();
+};
+
+void TestBarSettings::defaultsForAnEmptyFile()
+{
+    const auto ini = IniFile::FromData({});
+    const BarSettings s = BarSettings::Read(*ini);
+    QCOMPARE(s.dockAtBottom, false);
+    QCOMPARE(s.alwaysOnTop, false);
+    QCOMPARE(s.height, 22);
+    QCOMPARE(s.maxNumber, 125);
+    QCOMPARE(s.runCount, 25);
+    QCOMPARE(s.showIcons, true);
+    QCOMPARE(s.showRun, false);
+    QCOMPARE(s.runWidth, 100);
+    QCOMPARE(s.infoBarEnabled, false);
+    QCOMPARE(s.infoBarWidth, 150);
+    QCOMPARE(s.infoBarMargin, 10);
+    QCOMPARE(s.showMarquee, true);
+    QCOMPARE(s.marqueeTimer, true);
+    QCOMPARE(s.marqueeFrameLength, 10);
+    QCOMPARE(s.marqueePosition, 0);
+    QCOMPARE(s.marqueeWidth, 200);
+    QCOMPARE(s.menuAlpha, 0);
+    QCOMPARE(s.dropShadow, true);
+    QCOMPARE(s.BarHeight(), 22);
+}
+
+void TestBarSettings::readsValues_data()
+{
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<bool>("bottom");
+    QTest::addColumn<int>("barHeight");
+    QTest::addColumn<bool>("alwaysOnTop");
+
+    QTest::newRow("bottom") << QByteArray("[general]\nposition=bottom\n") << true << 22 << false;
+    QTest::newRow("Bottom docks at the top") << QByteArray("[general]\nposition=Bottom\n") << false << 22 << false;
+    QTest::newRow("two rows") << QByteArray("[menu-settings]\nheight=30\n[infobar]\nenabled=1\n") << false << 60 << false;
+    QTest::newRow("dialog spelling") << QByteArray("[menu-settings]\nAlwaysOnTop=1\n") << false << 22 << true;
+    QTest::newRow("zero height falls back") << QByteArray("[menu-settings]\nheight=0\n") << false << 22 << false;
+    QTest::newRow("text height falls back") << QByteArray("[menu-settings]\nheight=tall\n") << false << 22 << false;
+}
+
+void TestBarSettings::readsValues()
+{
+    QFETCH(QByteArray, ini);
+    QFETCH(bool, bottom);
+    QFETCH(int, barHeight);
+    QFETCH(bool, alwaysOnTop);
+    const BarSettings s = BarSettings::Read(*IniFile::FromData(ini));
+    QCOMPARE(s.dockAtBottom, bottom);
+    QCOMPARE(s.BarHeight(), barHeight);
+    QCOMPARE(s.alwaysOnTop, alwaysOnTop);
+}
+
+void TestBarSettings::marqueeLinesStopAtTheFirstGap_data()
+{
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("none") << QByteArray("[marquee]\n") << QStringList{};
+    QTest::newRow("two") << QByteArray("[marquee]\nline0=a\nline1=b\nline3=d\n") << QStringList{"a", "b"};
+    QTest::newRow("first empty") << QByteArray("[marquee]\nline0=\nline1=b\n") << QStringList{};
+}
+
+void TestBarSettings::marqueeLinesStopAtTheFirstGap()
+{
+    QFETCH(QByteArray, ini);
+    QFETCH(QStringList, lines);
+    QCOMPARE(BarSettings::Read(*IniFile::FromData(ini)).marqueeLines, lines);
+}
+
+void TestBarSettings::blendValue_data()
+{
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<int>("blend");
+    QTest::newRow("opaque") << 0 << 255;
+    QTest::newRow("one") << 1 << 252;
+    QTest::newRow("half rounds to even") << 50 << 127;
+    QTest::newRow("ten") << 10 << 229;  // 25.5 -> 26
+    QTest::newRow("thirty") << 30 << 179; // 76.5 -> 76
+    QTest::newRow("invisible") << 100 << 0;
+}
+
+void TestBarSettings::blendValue()
+{
+    QFETCH(int, percent);
+    QFETCH(int, blend);
+    QCOMPARE(BlendValueForAlpha(percent), blend);
+}
+
+void TestBarSettings::roundHalfEven_data()
+{
+    QTest::addColumn<int>("numerator");
+    QTest::addColumn<int>("denominator");
+    QTest::addColumn<int>("result");
+    QTest::newRow("2.5") << 5 << 2 << 2;
+    QTest::newRow("3.5") << 7 << 2 << 4;
+    QTest::newRow("-2.5") << -5 << 2 << -2;
+    QTest::newRow("-3.5") << -7 << 2 << -4;
+    QTest::newRow("2.4") << 24 << 10 << 2;
+    QTest::newRow("-2.6") << -26 << 10 << -3;
+}
+
+void TestBarSettings::roundHalfEven()
+{
+    QFETCH(int, numerator);
+    QFETCH(int, denominator);
+    QFETCH(int, result);
+    QCOMPARE(RoundHalfEven(numerator, denominator), (long long)result);
+}
+
+void TestBarSettings::formPosition_data()
+{
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("y");
+    QTest::addColumn<int>("expectedX");
+    QTest::addColumn<int>("expectedY");
+    QTest::newRow("kept") << 300 << 200 << 300 << 200;
+    QTest::newRow("raised to 20") << 5 << -40 << 20 << 20;
+    QTest::newRow("beyond the right edge") << 5000 << 100 << 1024 - 400 << 100;
+    QTest::newRow("beyond the bottom") << 100 << 5000 << 100 << 768 - 300;
+}
+
+void TestBarSettings::formPosition()
+{
+    QFETCH(int, x);
+    QFETCH(int, y);
+    QFETCH(int, expectedX);
+    QFETCH(int, expectedY);
+    const QPointPair p = ClampedFormPosition(x, y, 400, 300, QRect(0, 0, 1024, 768));
+    QCOMPARE(p.x, expectedX);
+    QCOMPARE(p.y, expectedY);
+}
+
+QTEST_GUILESS_MAIN(TestBarSettings)
+#include "tst_barsettings.moc"
