@@ -15,6 +15,7 @@
 struct IniFile::Store
 {
     // Case-insensitive names, one value per key, no multi-line values: a plain profile file.
+    Store() { ini.SetSpaces(false); } // "key=value", as hand-edited files have it
     CSimpleIniA ini{true, false, false};
 };
 

@@ -1,0 +1,298 @@
+#include "controls/tbprogressbar.h"
+
+#include "controls/controlsystemcolor.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+// numerator / denominator (denominator > 0) rounded to the nearest integer, halves to the even
+// neighbour. Exact integer arithmetic, so ties are real ties.
+qint64 RoundRatioHalfEven(qint64 numerator, qint64 denominator)
+{
+    qint64 quotient = numerator / denominator;
+    qint64 remainder = numerator % denominator;
+    if (remainder < 0) { // make it a floor division
+        --quotient;
+        remainder += denominator;
+    }
+    if (2 * remainder > denominator || (2 * remainder == denominator && (quotient & 1)))
+        ++quotient;
+    return quotient;
+}
+
+// Fills the rectangle whose left and top edges are included and right and bottom edges are not;
+// an empty or inverted rectangle paints nothing.
+void FillEdges(QPainter &painter, int left, int top, int right, int bottom, const QColor &color)
+{
+    if (right > left && bottom > top)
+        painter.fillRect(QRect(left, top, right - left, bottom - top), color);
+}
+
+// One-pixel outline of the rectangle (left, top)-(right, bottom), edges as in FillEdges.
+void FrameEdges(QPainter &painter, int left, int top, int right, int bottom, const QColor &color)
+{
+    FillEdges(painter, left, top, right, top + 1, color);
+    FillEdges(painter, left, bottom - 1, right, bottom, color);
+    FillEdges(painter, left, top, left + 1, bottom, color);
+    FillEdges(painter, right - 1, top, right, bottom, color);
+}
+
+Qt::Alignment HorizontalOnly(Qt::Alignment alignment)
+{
+    if (alignment & Qt::AlignRight)
+        return Qt::AlignRight;
+    if (alignment & Qt::AlignHCenter)
+        return Qt::AlignHCenter;
+    return Qt::AlignLeft;
+}
+
+} // namespace
+
+TBProgressBar::TBProgressBar(QWidget *parent)
+    : QWidget(parent)
+{
+    const QPalette pal = palette();
+    m_ColorBack = SystemColorFor(TControlSystemColor::BtnFace, pal);
+    m_ColorBorder = QColor(Qt::black);
+    m_ColorStart = SystemColorFor(TControlSystemColor::ActiveCaption, pal);
+    m_ColorEnd = SystemColorFor(TControlSystemColor::GradientActiveCaption, pal);
+    resize(150, 18);
+}
+
+TBProgressBar::~TBProgressBar() = default;
+
+void TBProgressBar::SetAlignment(Qt::Alignment alignment)
+{
+    alignment = HorizontalOnly(alignment);
+    if (alignment == m_Alignment)
+        return;
+    m_Alignment = alignment;
+    update();
+}
+
+void TBProgressBar::SetColor(QColor &field, const QColor &color)
+{
+    if (!color.isValid())
+        return;
+    const QColor opaque(color.rgb());
+    if (opaque == field)
+        return;
+    field = opaque;
+    update();
+}
+
+void TBProgressBar::SetColorBack(const QColor &color) { SetColor(m_ColorBack, color); }
+void TBProgressBar::SetColorBorder(const QColor &color) { SetColor(m_ColorBorder, color); }
+void TBProgressBar::SetColorStart(const QColor &color) { SetColor(m_ColorStart, color); }
+void TBProgressBar::SetColorEnd(const QColor &color) { SetColor(m_ColorEnd, color); }
+
+void TBProgressBar::SetMinimum(int value)
+{
+    if (value == m_Minimum || value < 1 || value >= m_Maximum)
+        return;
+    m_Minimum = value;
+    m_Position = std::max(m_Position, m_Minimum);
+    update();
+}
+
+void TBProgressBar::SetMaximum(int value)
+{
+    if (value == m_Maximum || value < 1 || value <= m_Minimum)
+        return;
+    m_Maximum = value;
+    m_Position = std::min(m_Position, m_Maximum);
+    update();
+}
+
+void TBProgressBar::SetPosition(int value)
+{
+    if (value == m_Position)
+        return;
+    m_Position = std::clamp(value, m_Minimum, m_Maximum);
+    // Paint now rather than at the next paint event: the info bar sets its positions from a
+    // timer and the value should show at once.
+    repaint();
+}
+
+void TBProgressBar::SetPrefix(const QString &prefix)
+{
+    if (prefix == m_Prefix)
+        return;
+    m_Prefix = prefix;
+    update();
+}
+
+void TBProgressBar::SetShowText(bool show)
+{
+    if (show == m_ShowText)
+        return;
+    m_ShowText = show;
+    update();
+}
+
+void TBProgressBar::SetShrinkGradient(bool shrink)
+{
+    if (shrink == m_ShrinkGradient)
+        return;
+    m_ShrinkGradient = shrink;
+    // A plain fill looks the same either way.
+    if (m_ColorStart != m_ColorEnd)
+        update();
+}
+
+void TBProgressBar::SetSurfix(const QString &surfix)
+{
+    if (surfix == m_Surfix)
+        return;
+    m_Surfix = surfix;
+    update();
+}
+
+int TBProgressBar::Percent() const
+{
+    const qint64 done = qint64(m_Position) - m_Minimum;
+    const qint64 range = qint64(m_Maximum) - m_Minimum;
+    if (range <= 0)
+        return 0;
+    return int(RoundRatioHalfEven(done * 100, range));
+}
+
+int TBProgressBar::FillWidth() const
+{
+    return std::max(0, (width() - 1) * Percent() / 100);
+}
+
+QString TBProgressBar::DisplayText() const
+{
+    return m_Prefix + QString::number(Percent()) + m_Surfix;
+}
+
+QRect TBProgressBar::VisibleRect(const QSize &size)
+{
+    return QRect(1, 1, std::max(0, size.width() - 2), std::max(0, size.height() - 2));
+}
+
+QImage TBProgressBar::RenderImage() const
+{
+    QImage bitmap(size(), QImage::Format_ARGB32_Premultiplied);
+    bitmap.fill(Qt::transparent);
+    {
+        QPainter painter(&bitmap);
+        PaintBitmap(painter, size());
+    }
+    QImage face(size(), QImage::Format_ARGB32_Premultiplied);
+    face.fill(Qt::transparent);
+    QPainter painter(&face);
+    const QRect visible = VisibleRect(size());
+    painter.drawImage(visible.topLeft(), bitmap, visible);
+    return face;
+}
+
+QSize TBProgressBar::sizeHint() const
+{
+    return QSize(150, 18);
+}
+
+void TBProgressBar::paintEvent(QPaintEvent *)
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (m_Bitmap.size() != pixels || m_Bitmap.devicePixelRatio() != ratio) {
+        m_Bitmap = QPixmap(pixels);
+        m_Bitmap.setDevicePixelRatio(ratio);
+        m_Bitmap.fill(Qt::transparent);
+    }
+    {
+        QPainter bitmapPainter(&m_Bitmap);
+        PaintBitmap(bitmapPainter, size());
+    }
+    // One copy to the screen, so frequent updates never show a half-drawn bar.
+    QPainter painter(this);
+    painter.setClipRect(VisibleRect(size()));
+    painter.drawPixmap(0, 0, m_Bitmap);
+}
+
+void TBProgressBar::PaintBitmap(QPainter &painter, const QSize &size) const
+{
+    const int w = size.width();
+    const int h = size.height();
+    const int fill = std::max(0, (w - 1) * Percent() / 100);
+
+    if (m_ColorStart == m_ColorEnd)
+        FillEdges(painter, 2, 2, fill + 1, h - 1, m_ColorStart);
+    else if (fill > 0)
+        PaintGradientBands(painter, m_ShrinkGradient ? fill : w, h);
+
+    FillEdges(painter, fill, 2, w - 1, h - 1, m_ColorBack);
+    FrameEdges(painter, 1, 1, w - 1, h - 1, m_ColorBorder);
+    if (m_ShowText)
+        PaintText(painter, size);
+}
+
+// Up to 101 solid bands from the start colour to the end colour over span pixels starting at
+// x = 0; whatever lies right of the fill is painted over with the back colour afterwards.
+void TBProgressBar::PaintGradientBands(QPainter &painter, int span, int height) const
+{
+    if (span <= 0)
+        return;
+    const int bands = std::min(100, span);
+    const int channelsStart[3] = {m_ColorStart.red(), m_ColorStart.green(), m_ColorStart.blue()};
+    const int channelsEnd[3] = {m_ColorEnd.red(), m_ColorEnd.green(), m_ColorEnd.blue()};
+    for (int i = 0; i <= bands; ++i) {
+        // Band edges round(i * span / bands) and channels round(start + i * (end - start) / bands),
+        // both as exact fractions.
+        const int left = int(RoundRatioHalfEven(qint64(i) * span, bands));
+        const int right = int(RoundRatioHalfEven(qint64(i + 1) * span, bands));
+        int channel[3];
+        for (int c = 0; c < 3; ++c)
+            channel[c] = std::clamp(
+                int(RoundRatioHalfEven(qint64(channelsStart[c]) * bands
+                                           + qint64(i) * (channelsEnd[c] - channelsStart[c]),
+                                       bands)),
+                0, 255);
+        FillEdges(painter, left, 2, right, height - 2, QColor(channel[0], channel[1], channel[2]));
+    }
+}
+
+void TBProgressBar::PaintText(QPainter &painter, const QSize &size) const
+{
+    const QRect textRect(3, 3, size.width() - 6, size.height() - 6);
+    if (textRect.width() <= 0 || textRect.height() <= 0)
+        return;
+    painter.setFont(font());
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(textRect, int(m_Alignment | Qt::AlignVCenter | Qt::TextSingleLine),
+                     DisplayText());
+}
+
+void TBProgressBar::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_LeftPressed = true;
+    event->accept();
+}
+
+void TBProgressBar::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        const bool click = m_LeftPressed && rect().contains(event->position().toPoint());
+        m_LeftPressed = false;
+        if (click)
+            Q_EMIT clicked();
+    }
+    event->accept();
+}
+
+// The second press of a double click reports the double click only; its release is no click.
+void TBProgressBar::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        m_LeftPressed = false;
+        Q_EMIT doubleClicked();
+    }
+    event->accept(); // not QWidget's, which would take it for a second press
+}

@@ -1,0 +1,50 @@
+// TGradientRect: a rectangle filled with a linear two-colour gradient (the theme preview).
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+
+enum TGradientDirection {
+    gdHorz, // start colour at the left
+    gdVert, // start colour at the top
+};
+
+class TGradientRect : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(QColor ColorStart READ ColorStart WRITE SetColorStart)
+    Q_PROPERTY(QColor ColorEnd READ ColorEnd WRITE SetColorEnd)
+    Q_PROPERTY(TGradientDirection Direction READ Direction WRITE SetDirection)
+
+public:
+    explicit TGradientRect(QWidget *parent = nullptr);
+    ~TGradientRect() override;
+
+    // Colours are stored opaque; an invalid colour is refused and the current one kept.
+    QColor ColorStart() const { return m_ColorStart; }
+    void SetColorStart(const QColor &color);
+    QColor ColorEnd() const { return m_ColorEnd; }
+    void SetColorEnd(const QColor &color);
+    TGradientDirection Direction() const { return m_Direction; }
+    void SetDirection(TGradientDirection direction);
+
+    // The control's face as it appears on screen; the outermost frame of one pixel stays
+    // transparent.
+    QImage RenderImage() const;
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void PaintBitmap(QPainter &painter, const QSize &size) const;
+    void SetColor(QColor &field, const QColor &color);
+
+    QColor m_ColorStart;
+    QColor m_ColorEnd;
+    TGradientDirection m_Direction = gdHorz;
+    QPixmap m_Bitmap;
+};
