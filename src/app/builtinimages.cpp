@@ -2,8 +2,20 @@
 
 #include <QStringList>
 
+// The pictures are compiled into the static core library, whose resources must be registered
+// by hand before the first use.
+static void EnsureResources()
+{
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(quorix);
+        return true;
+    }();
+    Q_UNUSED(registered);
+}
+
 QIcon ImageListOrig(int index)
 {
+    EnsureResources();
     static const char *const names[] = {"system-shutdown", nullptr, "preferences-system", "help-browser",
                                         "user-trash", "system-run", "preferences-desktop", "computer",
                                         "printer"};

@@ -34,7 +34,6 @@ int RunBar(QApplication &app)
 
 int main(int argc, char *argv[])
 {
-    Q_INIT_RESOURCE(quorix); // the pictures live in the static core library
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorix"));
     QApplication::setOrganizationName(QStringLiteral("Brenmoor"));
