@@ -6,6 +6,7 @@
 #include "app/inifile.h"
 #include "app/messages.h"
 #include "app/tracelog.h"
+#include "core/td.h"
 #include "menus/tbmenuitem.h"
 #include "platform/registry.h"
 #include "platform/xdgpaths.h"
@@ -44,6 +45,8 @@ TMainMenu::TMainMenu(QWidget *parent) : QWidget(parent)
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_DeleteOnClose, false);
     BuildComponents();
+    if (TD *dataModule = TD::Instance())
+        dataModule->AttachBar(this);
     FormCreate();
 }
 
@@ -243,7 +246,13 @@ void TMainMenu::ApplyMarquee()
 void TMainMenu::ApplyTransparency()
 {
     m_blendValue = BlendValueForAlpha(m_settings.menuAlpha);
-    setWindowOpacity(m_blendValue < 255 ? m_blendValue / 255.0 : 1.0);
+    SetBlend(m_blendValue);
+}
+
+void TMainMenu::SetBlend(int value)
+{
+    m_currentBlend = value;
+    setWindowOpacity(value < 255 ? value / 255.0 : 1.0);
 }
 
 void TMainMenu::GenerateMenu()

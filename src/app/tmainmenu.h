@@ -30,6 +30,10 @@ public:
     const QStringList &MarqueeLines() const { return m_marqueeLines; }
     // 255 opaque; the value the bar returns to when it is not active.
     int BlendValue() const { return m_blendValue; }
+    // Shows the bar with a blend value (255 opaque) without changing the stored one.
+    void SetBlend(int value);
+    // The blend value the window shows now.
+    int CurrentBlend() const { return m_currentBlend; }
 
 public Q_SLOTS:
     void RefreshMenu1Click();
@@ -55,6 +59,7 @@ private:
     BarSettings m_settings;
     QStringList m_marqueeLines;
     int m_blendValue = 255;
+    int m_currentBlend = 255;
     bool m_closed = false;
 
     // Components, named as the rest of the program refers to them.

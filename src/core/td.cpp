@@ -1,5 +1,10 @@
 #include "core/td.h"
 
+#include "app/tmainmenu.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+
 namespace {
 TD *g_instance = nullptr;
 }
@@ -24,4 +29,45 @@ TD *TD::Instance()
 
 void TD::DataModuleCreate()
 {
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive)
+            ApplicationEvents1Activate();
+        else if (state == Qt::ApplicationInactive)
+            ApplicationEvents1Deactivate();
+    });
+}
+
+void TD::AttachBar(TMainMenu *bar)
+{
+    if (m_bar)
+        m_bar->removeEventFilter(this);
+    m_bar = bar;
+    if (m_bar)
+        m_bar->installEventFilter(this);
+}
+
+void TD::ApplicationEvents1Activate()
+{
+    if (m_bar && m_bar->Settings().noAlphaOnActivate && m_bar->BlendValue() != 0)
+        m_bar->SetBlend(255);
+}
+
+void TD::ApplicationEvents1Deactivate()
+{
+    if (m_bar && m_bar->Settings().noAlphaOnActivate && m_bar->BlendValue() != 0)
+        m_bar->SetBlend(m_bar->BlendValue());
+}
+
+void TD::ApplicationEvents1SettingChange()
+{
+    if (m_bar)
+        m_bar->RefreshMenu1Click();
+}
+
+bool TD::eventFilter(QObject *watched, QEvent *event)
+{
+    // Qt reports a new icon theme as a theme change of every window; one refresh is enough.
+    if (watched == m_bar && event->type() == QEvent::ThemeChange)
+        ApplicationEvents1SettingChange();
+    return QObject::eventFilter(watched, event);
 }

@@ -1,10 +1,14 @@
 // The data module: Quorix's non-visual centre. It exists before the bar window and after it, holds
-// the shared icon caches and carries the operations other parts of the program call on it.
+// the shared icon caches, reacts to application-wide events (activation, icon theme changes) and
+// carries the operations other parts of the program call on it.
 #pragma once
 
 #include <QHash>
 #include <QIcon>
 #include <QObject>
+#include <QPointer>
+
+class TMainMenu;
 
 class TD : public QObject
 {
@@ -17,11 +21,25 @@ public:
     // The one data module of the running program (null before it is made and after it is gone).
     static TD *Instance();
 
+    // The bar window, once it exists; the module acts on it for activation and theme changes.
+    void AttachBar(TMainMenu *bar);
+    TMainMenu *Bar() const { return m_bar; }
+
+    // Application events.
+    void ApplicationEvents1Activate();
+    void ApplicationEvents1Deactivate();
+    // The desktop's icon theme (or style) changed: the whole bar is rebuilt with the new icons.
+    void ApplicationEvents1SettingChange();
+
     // Icons of generated entries below the top level, keyed by icon file and index.
     QHash<QString, QIcon> ImageList1;
     // Icons of the bar's top-level entries.
     QHash<QString, QIcon> ImageList1RootMenu;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void DataModuleCreate();
+    QPointer<TMainMenu> m_bar;
 };

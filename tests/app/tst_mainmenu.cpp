@@ -37,6 +37,9 @@ private Q_SLOTS:
     void versionStampWrittenAtEveryStart();
     void heightStoredWhenTheBarGoes();
     void settingsApplied();
+    void opaqueWhileActive_data();
+    void opaqueWhileActive();
+    void iconThemeChangeRefreshesTheBar();
 
 private:
     std::unique_ptr<TestHome> m_home;
@@ -165,6 +168,43 @@ void TestMainMenu::settingsApplied()
     TMainMenu bar;
     QCOMPARE(bar.BlendValue(), 127);
     QCOMPARE(bar.MarqueeLines(), QStringList{kAppTitle}); // the title alone, still shown
+}
+
+void TestMainMenu::opaqueWhileActive_data()
+{
+    QTest::addColumn<bool>("noAlphaOnActivate");
+    QTest::addColumn<int>("alpha");
+    QTest::addColumn<int>("active");
+    QTest::addColumn<int>("inactive");
+    QTest::newRow("opaque while active") << true << 50 << 255 << 127;
+    QTest::newRow("option off") << false << 50 << 127 << 127;
+    QTest::newRow("fully transparent bar stays") << true << 100 << 0 << 0;
+}
+
+void TestMainMenu::opaqueWhileActive()
+{
+    QFETCH(bool, noAlphaOnActivate);
+    QFETCH(int, alpha);
+    QFETCH(int, active);
+    QFETCH(int, inactive);
+    IniFile settings(DataFilePath(dfSettings));
+    settings.WriteInteger("alphablend", "menu_alpha", alpha);
+    settings.WriteBool("alphablend", "menu_noalphaonactivate", noAlphaOnActivate);
+    TMainMenu bar;
+    m_td->ApplicationEvents1Activate();
+    QCOMPARE(bar.CurrentBlend(), active);
+    m_td->ApplicationEvents1Deactivate();
+    QCOMPARE(bar.CurrentBlend(), inactive);
+}
+
+void TestMainMenu::iconThemeChangeRefreshesTheBar()
+{
+    TMainMenu bar;
+    IniFile(DataFilePath(dfSettings)).WriteString("marquee", "line0", "fresh");
+    QCOMPARE(bar.MarqueeLines().size(), 1);
+    QEvent themeChange(QEvent::ThemeChange);
+    QCoreApplication::sendEvent(&bar, &themeChange);
+    QCOMPARE(bar.MarqueeLines(), (QStringList{"fresh", kAppTitle}));
 }
 
 QTEST_MAIN(TestMainMenu)

@@ -1,0 +1,73 @@
+#include "platform/linux/linuxsystemsource.h"
+
+#include "platform/linux/drivetable.h"
+#include "platform/linux/kernelfile.h"
+#include "platform/linux/procfiles.h"
+
+#include <QFile>
+
+#include <dirent.h>
+#include <sys/statvfs.h>
+#include <time.h>
+
+ProcessorTicksReading LinuxSystemSource::ReadProcessorTicks()
+{
+    // Only the leading "cpu" lines are wanted; the interrupt counts after them can be long.
+    const QByteArray text = ReadKernelFileLeadingLines(QStringLiteral("/proc/stat"), "cpu");
+    if (text.isNull())
+        return {};
+    return ParseProcessorStat(text);
+}
+
+std::optional<MemoryFigures> LinuxSystemSource::ReadMemory()
+{
+    const QByteArray text = ReadKernelFile(QStringLiteral("/proc/meminfo"), 65536);
+    if (text.isEmpty())
+        return std::nullopt;
+    return ParseMemInfo(text);
+}
+
+PowerStatus LinuxSystemSource::ReadPower()
+{
+    QList<PowerSupplyValues> supplies;
+    DIR *folder = ::opendir("/sys/class/power_supply");
+    if (!folder)
+        return CombinePowerSupplies(supplies);
+    while (const dirent *entry = ::readdir(folder)) {
+        if (entry->d_name[0] == '.')
+            continue;
+        const QString path = QStringLiteral("/sys/class/power_supply/")
+            + QString::fromLocal8Bit(entry->d_name) + QStringLiteral("/uevent");
+        const QByteArray text = ReadKernelFile(path, 65536);
+        if (!text.isEmpty())
+            supplies.append(ParsePowerSupplyUevent(text));
+    }
+    ::closedir(folder);
+    return CombinePowerSupplies(supplies);
+}
+
+std::optional<DiskSpace> LinuxSystemSource::ReadDiskSpace(const QString &path)
+{
+    struct statvfs figures {};
+    if (path.isEmpty() || ::statvfs(QFile::encodeName(path).constData(), &figures) != 0)
+        return std::nullopt;
+    const quint64 unit = figures.f_frsize ? figures.f_frsize : figures.f_bsize;
+    DiskSpace space;
+    space.totalBytes = quint64(figures.f_blocks) * unit;
+    space.freeBytes = quint64(figures.f_bfree) * unit;
+    space.availableBytes = quint64(figures.f_bavail) * unit;
+    return space;
+}
+
+qint64 LinuxSystemSource::UptimeMilliseconds()
+{
+    timespec now {};
+    if (::clock_gettime(CLOCK_BOOTTIME, &now) != 0)
+        return 0;
+    return qint64(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+
+QList<DriveInfo> LinuxSystemSource::ReadDrives()
+{
+    return ReadDriveTable();
+}

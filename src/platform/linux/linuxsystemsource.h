@@ -1,0 +1,15 @@
+// The running machine's figures: /proc, /sys, statvfs and the boot clock.
+#pragma once
+
+#include "platform/systemsource.h"
+
+class LinuxSystemSource : public SystemSource
+{
+public:
+    ProcessorTicksReading ReadProcessorTicks() override;
+    std::optional<MemoryFigures> ReadMemory() override;
+    PowerStatus ReadPower() override;
+    std::optional<DiskSpace> ReadDiskSpace(const QString &path) override;
+    qint64 UptimeMilliseconds() override;
+    QList<DriveInfo> ReadDrives() override;
+};
