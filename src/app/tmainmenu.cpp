@@ -6,6 +6,7 @@
 #include "app/inifile.h"
 #include "app/messages.h"
 #include "app/tracelog.h"
+#include "controls/tappbar.h"
 #include "core/td.h"
 #include "menus/tbmenuitem.h"
 #include "platform/registry.h"
@@ -13,12 +14,10 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -37,13 +36,13 @@ QString AddressBookPath(const QString &configured)
 }
 } // namespace
 
-TMainMenu::TMainMenu(QWidget *parent) : QWidget(parent)
+TMainMenu::TMainMenu(QWidget *parent) : TAppBar(parent)
 {
     setObjectName(QStringLiteral("MainMenu"));
     setWindowTitle(QStringLiteral("QuorixMainMenu"));
     setWindowIcon(ImageListOrig(biQuorix));
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_DeleteOnClose, false);
+    SetTaskEntry(abtHide);
     BuildComponents();
     if (TD *dataModule = TD::Instance())
         dataModule->AttachBar(this);
@@ -206,6 +205,8 @@ void TMainMenu::ReadSettings()
     const IniFile ini(DataFilePath(dfSettings));
     m_settings = BarSettings::Read(ini);
     m_settings.wabFileName = AddressBookPath(m_settings.wabFileName);
+    if (TD *dataModule = TD::Instance())
+        dataModule->CheckTaskbar();
     ApplyGeometry();
     ApplyMarquee();
     ApplyTransparency();
@@ -214,17 +215,19 @@ void TMainMenu::ReadSettings()
 
 void TMainMenu::ApplyGeometry()
 {
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-    const int height = m_settings.BarHeight();
     MenuRow->setFixedHeight(m_settings.height);
     InfoBar->setFixedHeight(m_settings.height);
     InfoBar->setVisible(m_settings.infoBarEnabled);
     InfoBar->setEnabled(m_settings.infoBarEnabled);
-    const int top = m_settings.dockAtBottom ? area.bottom() + 1 - height : area.top();
-    setGeometry(area.left(), top, area.width(), height);
-    setFixedHeight(height);
-    setWindowFlag(Qt::WindowStaysOnTopHint, m_settings.alwaysOnTop);
+    SetAlwaysOnTop(m_settings.alwaysOnTop);
+    SetHorzDockSize(m_settings.BarHeight());
+    // Assigning the edge docks the bar with the size and stacking just set.
+    SetEdge(m_settings.dockAtBottom ? abeBottom : abeTop);
+}
+
+void TMainMenu::ShowAppBarMessage(const QString &text)
+{
+    ShowMessageBox(kAppTitle, text, MessageIcon::Information, this);
 }
 
 void TMainMenu::ApplyMarquee()

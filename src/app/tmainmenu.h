@@ -1,11 +1,11 @@
-// The bar window: a borderless strip at the top or bottom of the screen with the menu toolbar "M",
+// The bar window: a borderless strip docked at the top or bottom of the screen with the menu toolbar "M",
 // the marquee panel and the info bar row. It lives from start-up until "Close" > "Quorix".
 #pragma once
 
 #include "app/barsettings.h"
+#include "controls/tappbar.h"
 
 #include <QStringList>
-#include <QWidget>
 
 class QAction;
 class QLabel;
@@ -14,7 +14,7 @@ class QMenuBar;
 class QTimer;
 class TBMenuItem;
 
-class TMainMenu : public QWidget
+class TMainMenu : public TAppBar
 {
     Q_OBJECT
 
@@ -41,6 +41,7 @@ public Q_SLOTS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void ShowAppBarMessage(const QString &text) override;
 
 private:
     void FormCreate();

@@ -1,6 +1,9 @@
 #include "core/td.h"
 
+#include "app/appinfo.h"
+#include "app/messages.h"
 #include "app/tmainmenu.h"
+#include "platform/substitutetaskbar.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -44,6 +47,23 @@ void TD::AttachBar(TMainMenu *bar)
     m_bar = bar;
     if (m_bar)
         m_bar->installEventFilter(this);
+}
+
+void TD::CheckTaskbar()
+{
+    m_taskbarPresent = TaskbarWindowExists();
+    // Only an X desktop has taskbar windows to stand in for.
+    if (!m_taskbarPresent && QGuiApplication::platformName() == QStringLiteral("xcb"))
+        CreateSubstituteTaskbar();
+}
+
+bool TD::CreateSubstituteTaskbar()
+{
+    QString errorText;
+    if (::CreateSubstituteTaskbar(&errorText))
+        return true;
+    ShowMessageBox(kAppTitle, errorText, MessageIcon::Error);
+    return false;
 }
 
 void TD::ApplicationEvents1Activate()

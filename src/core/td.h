@@ -25,6 +25,13 @@ public:
     void AttachBar(TMainMenu *bar);
     TMainMenu *Bar() const { return m_bar; }
 
+    // Records whether a taskbar window exists and stands in for it when none does, so that
+    // programs with notification icons find one. Called by every settings read.
+    void CheckTaskbar();
+    bool TaskbarPresent() const { return m_taskbarPresent; }
+    // Makes the substitute taskbar window; false (after telling the user why) when it failed.
+    bool CreateSubstituteTaskbar();
+
     // Application events.
     void ApplicationEvents1Activate();
     void ApplicationEvents1Deactivate();
@@ -42,4 +49,5 @@ protected:
 private:
     void DataModuleCreate();
     QPointer<TMainMenu> m_bar;
+    bool m_taskbarPresent = false;
 };

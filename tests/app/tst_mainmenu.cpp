@@ -155,6 +155,7 @@ void TestMainMenu::heightStoredWhenTheBarGoes()
     IniFile(DataFilePath(dfSettings)).WriteBool("infobar", "enabled", true);
     {
         TMainMenu bar;
+        bar.show();
         QCOMPARE(bar.height(), 60);
     }
     QCOMPARE(RegistryReadString("software\\Brenmoor\\Quorix", "MainMenu-H"), QStringLiteral("60"));
