@@ -6,8 +6,13 @@
 #include "app/inifile.h"
 #include "app/messages.h"
 #include "app/tracelog.h"
+#include "appearance/menustyle.h"
+#include "appearance/ttbxquorixtheme.h"
 #include "controls/tappbar.h"
 #include "core/td.h"
+#include "menus/mainmenucommands.h"
+#include "menus/menuactivation.h"
+#include "menus/menubuilder.h"
 #include "menus/tbmenuitem.h"
 #include "platform/registry.h"
 #include "platform/xdgpaths.h"
@@ -23,6 +28,8 @@
 
 namespace {
 const QString kRegistryKey = QStringLiteral("software\\Brenmoor\\Quorix");
+// The bar's own entries (the icon button and "Main") come before the generated ones.
+constexpr int kFirstGeneratedEntry = 2;
 const QString kAutostartQuestion = QStringLiteral(
     "Quorix is not currently set to start when you log in.\r\rDo you want Quorix to start when you log in?");
 
@@ -149,6 +156,11 @@ void TMainMenu::BuildMainMenu()
 
     connect(RefreshMenu1, &QAction::triggered, this, &TMainMenu::RefreshMenu1Click);
     connect(Explode1, &QAction::triggered, this, &TMainMenu::Explode1Click);
+
+    m_menuBuilder = new MenuBuilder(this);
+    m_commands = new MainMenuCommands({this, Main1, TBSubmenuItem4, TBSubmenuItem2, Close1, TBItem5, Windows1, TBItem2,
+                                       TBItem6, TBItem7},
+                                      this);
 }
 
 void TMainMenu::FormCreate()
@@ -195,6 +207,8 @@ void TMainMenu::AddSpecialFolderItems()
         auto *item = new TBMenuItem(QString::fromLatin1(entry.caption), TBSubmenuItem2);
         item->SetPath(QString::fromLatin1(entry.macro));
         item->setIcon(ImageListOrig(entry.image));
+        item->setIconVisibleInMenu(m_settings.showIcons);
+        connect(item, &QAction::triggered, item, [item] { OpenProgramClick(item); });
         TBSubmenuItem2->addAction(item);
     }
 }
@@ -209,13 +223,17 @@ void TMainMenu::ReadSettings()
         dataModule->CheckTaskbar();
     ApplyGeometry();
     ApplyMarquee();
+    ApplyMenuTheme();
     ApplyTransparency();
+    if (auto *painter = qobject_cast<TTBXQuorixTheme *>(m_menuStyle))
+        painter->SetDropShadow(m_settings.dropShadow);
     TraceLine(QStringLiteral("ReadSettings: end"));
 }
 
 void TMainMenu::ApplyGeometry()
 {
     MenuRow->setFixedHeight(m_settings.height);
+    M->setFixedHeight(m_settings.height); // the painter's highlight fills the whole row
     InfoBar->setFixedHeight(m_settings.height);
     InfoBar->setVisible(m_settings.infoBarEnabled);
     InfoBar->setEnabled(m_settings.infoBarEnabled);
@@ -246,6 +264,14 @@ void TMainMenu::ApplyMarquee()
     }
 }
 
+void TMainMenu::ApplyMenuTheme()
+{
+    m_menuStyle = SelectMenuTheme(QStringLiteral("Quorix"));
+    ApplyMenuStyle(this, m_menuStyle);
+    if (TD *dataModule = TD::Instance())
+        dataModule->ApplyTheme(this);
+}
+
 void TMainMenu::ApplyTransparency()
 {
     m_blendValue = BlendValueForAlpha(m_settings.menuAlpha);
@@ -261,6 +287,10 @@ void TMainMenu::SetBlend(int value)
 void TMainMenu::GenerateMenu()
 {
     TraceLine(QStringLiteral("GenerateMenu: begin"));
+    m_menuBuilder->SetMaxNumber(m_settings.maxNumber);
+    m_menuBuilder->SetShowIcons(m_settings.showIcons);
+    m_commands->SetShowIcons(m_settings.showIcons);
+    m_menuBuilder->GenerateMenu(M, kFirstGeneratedEntry);
     TraceLine(QStringLiteral("GenerateMenu: end"));
 }
 
@@ -290,6 +320,7 @@ void TMainMenu::closeEvent(QCloseEvent *event)
 
 void TMainMenu::FormClose()
 {
+    m_menuBuilder->ClearGeneratedEntries(M, kFirstGeneratedEntry);
     Timer_Displayer->stop();
     InfoBarTimer->stop();
 }

@@ -11,8 +11,11 @@ class QAction;
 class QLabel;
 class QMenu;
 class QMenuBar;
+class QStyle;
 class QTimer;
 class TBMenuItem;
+class MenuBuilder;
+class MainMenuCommands;
 
 class TMainMenu : public TAppBar
 {
@@ -34,6 +37,9 @@ public:
     void SetBlend(int value);
     // The blend value the window shows now.
     int CurrentBlend() const { return m_currentBlend; }
+    // The menu painter the bar and its menus are drawn with, and the marquee label.
+    QStyle *MenuStyle() const { return m_menuStyle; }
+    QLabel *Marquee() const { return MarqueeLabel; }
 
 public Q_SLOTS:
     void RefreshMenu1Click();
@@ -54,6 +60,7 @@ private:
     void OfferAutostart();
     void ApplyGeometry();
     void ApplyMarquee();
+    void ApplyMenuTheme();
     void ApplyTransparency();
     QAction *AddCommand(QMenu *menu, const QString &objectName, const QString &caption, int image = -1);
 
@@ -61,6 +68,7 @@ private:
     QStringList m_marqueeLines;
     int m_blendValue = 255;
     int m_currentBlend = 255;
+    QStyle *m_menuStyle = nullptr;
     bool m_closed = false;
 
     // Components, named as the rest of the program refers to them.
@@ -82,4 +90,8 @@ private:
     QLabel *MarqueeLabel = nullptr;
     QTimer *Timer_Displayer = nullptr;
     QTimer *InfoBarTimer = nullptr;
+
+    // The generated menus and the "Main" menu's commands.
+    MenuBuilder *m_menuBuilder = nullptr;
+    MainMenuCommands *m_commands = nullptr;
 };

@@ -1,6 +1,9 @@
 #include "core/td.h"
 
 #include "app/appinfo.h"
+#include "app/datafiles.h"
+#include "app/inifile.h"
+#include "appearance/themeapply.h"
 #include "app/messages.h"
 #include "app/tmainmenu.h"
 #include "platform/substitutetaskbar.h"
@@ -66,6 +69,23 @@ bool TD::CreateSubstituteTaskbar()
     return false;
 }
 
+void TD::ApplyTheme(QWidget *form)
+{
+    if (!m_bar || form != m_bar)
+        return;
+    QString error;
+    const std::optional<ThemeColors> colors =
+        ReadThemeColors(IniFile(DataFilePath(dfSettings)), QStringLiteral("theme"), &error);
+    if (!colors) {
+        ShowMessageBox(kAppTitle, error, MessageIcon::Error);
+        return;
+    }
+    m_themeColors = *colors;
+    ApplyThemeToPainter(m_bar->MenuStyle(), m_themeColors);
+    ApplyThemeToBar(m_bar, m_themeColors);
+    ApplyThemeToMarquee(m_bar->Marquee(), m_themeColors);
+}
+
 void TD::ApplicationEvents1Activate()
 {
     if (m_bar && m_bar->Settings().noAlphaOnActivate && m_bar->BlendValue() != 0)
@@ -86,8 +106,10 @@ void TD::ApplicationEvents1SettingChange()
 
 bool TD::eventFilter(QObject *watched, QEvent *event)
 {
-    // Qt reports a new icon theme as a theme change of every window; one refresh is enough.
-    if (watched == m_bar && event->type() == QEvent::ThemeChange)
+    // Qt reports a new icon theme as a theme change of every window; one refresh is enough. The
+    // event type is tested first: while the bar is being destroyed its events still pass here,
+    // and comparing with the half-destroyed bar is undefined.
+    if (event->type() == QEvent::ThemeChange && watched == m_bar)
         ApplicationEvents1SettingChange();
     return QObject::eventFilter(watched, event);
 }

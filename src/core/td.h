@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include "appearance/themecolors.h"
+
 class TMainMenu;
 
 class TD : public QObject
@@ -32,6 +34,11 @@ public:
     // Makes the substitute taskbar window; false (after telling the user why) when it failed.
     bool CreateSubstituteTaskbar();
 
+    // Reads the current theme from settings.ini and colours the bar, its menus and the marquee with
+    // it; acts only on the bar window. A colour that cannot be read leaves the colours as they were.
+    void ApplyTheme(QWidget *form);
+    const ThemeColors &CurrentTheme() const { return m_themeColors; }
+
     // Application events.
     void ApplicationEvents1Activate();
     void ApplicationEvents1Deactivate();
@@ -50,4 +57,5 @@ private:
     void DataModuleCreate();
     QPointer<TMainMenu> m_bar;
     bool m_taskbarPresent = false;
+    ThemeColors m_themeColors = DefaultThemeColors();
 };

@@ -1,0 +1,50 @@
+#include "menus/menuicons.h"
+
+#include "app/pathmacros.h"
+#include "platform/shellnamespace.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPixmap>
+
+namespace {
+
+bool IsScalableImage(const QString &file)
+{
+    return file.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)
+           || file.endsWith(QLatin1String(".svgz"), Qt::CaseInsensitive);
+}
+
+} // namespace
+
+QIcon IconFromFile(const QString &file, int index)
+{
+    const QFileInfo info(file);
+    if (!info.isFile() || index < 0)
+        return {};
+    if (file.endsWith(QLatin1String(".desktop")))
+        return index == 0 ? ShellItemIcon(ParsePathToItem(info.absoluteFilePath())) : QIcon();
+    if (IsScalableImage(file))
+        return index == 0 ? QIcon(file) : QIcon();
+    QImageReader reader(file);
+    if (!reader.canRead())
+        return {};
+    if (index > 0 && (index >= reader.imageCount() || !reader.jumpToImage(index)))
+        return {};
+    const QImage image = reader.read();
+    return image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
+}
+
+QIcon DefinitionIcon(const QString &iconFile, int index, QHash<QString, QIcon> &cache)
+{
+    if (iconFile.isEmpty())
+        return {};
+    const QString file = ExpandPathMacro(iconFile);
+    if (file.isEmpty() || !QFileInfo(file).isFile())
+        return {};
+    const QString key = file + QLatin1Char('|') + QString::number(index);
+    auto found = cache.constFind(key);
+    if (found == cache.constEnd())
+        found = cache.insert(key, IconFromFile(file, index));
+    return *found;
+}

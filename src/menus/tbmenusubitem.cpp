@@ -1,0 +1,3 @@
+#include "menus/tbmenusubitem.h"
+
+TBMenuSubItem::TBMenuSubItem(const QString &caption, QWidget *parent) : QMenu(caption, parent) {}

@@ -1,0 +1,35 @@
+#include "platform/recordinglauncher.h"
+
+RecordingLauncher::RecordingLauncher() : m_previous(SetLauncher(this)) {}
+
+RecordingLauncher::~RecordingLauncher()
+{
+    SetLauncher(m_previous);
+}
+
+bool RecordingLauncher::Record(LaunchRecord record)
+{
+    m_records.append(std::move(record));
+    return m_succeeds;
+}
+
+bool RecordingLauncher::LaunchDesktopEntry(const QString &desktopFile)
+{
+    return Record({QStringLiteral("desktop-entry"), desktopFile, {}, {}});
+}
+
+bool RecordingLauncher::RunProgram(const QString &program, const QStringList &arguments,
+                                   const QString &workingDirectory)
+{
+    return Record({QStringLiteral("run"), program, arguments, workingDirectory});
+}
+
+bool RecordingLauncher::OpenUri(const QString &uri)
+{
+    return Record({QStringLiteral("open"), uri, {}, {}});
+}
+
+bool RecordingLauncher::OpenInBrowser(const QString &url)
+{
+    return Record({QStringLiteral("browser"), url, {}, {}});
+}
