@@ -22,7 +22,7 @@ ninja -C build-fuzz -j"$(nproc)" || exit 1
 
 echo "== fuzz (${QUORIX_FUZZ_SECONDS:=20} s each)"
 for target in build-fuzz/fuzz_*; do
-    [[ -x "$target" ]] || continue
+    [[ -f "$target" && -x "$target" ]] || continue
     name=$(basename "$target")
     corpus=$(mktemp -d)
     [[ -d tests/fuzz/corpus/$name ]] && cp -r "tests/fuzz/corpus/$name/." "$corpus/"

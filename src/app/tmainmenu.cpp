@@ -9,12 +9,18 @@
 #include "appearance/menustyle.h"
 #include "appearance/ttbxquorixtheme.h"
 #include "controls/tappbar.h"
+#include "core/hotkeycommands.h"
+#include "core/hotkeytable.h"
 #include "core/td.h"
+#include "infobar/infobar.h"
+#include "infobar/marquee.h"
 #include "menus/mainmenucommands.h"
 #include "menus/menuactivation.h"
 #include "menus/menubuilder.h"
+#include "menus/runbox.h"
 #include "menus/tbmenuitem.h"
 #include "platform/registry.h"
+#include "platform/windowlist.h"
 #include "platform/xdgpaths.h"
 
 #include <QCloseEvent>
@@ -58,6 +64,9 @@ TMainMenu::TMainMenu(QWidget *parent) : TAppBar(parent)
 
 TMainMenu::~TMainMenu()
 {
+    // The data module outlives the bar: it must not watch a window that is going.
+    if (TD *dataModule = TD::Instance(); dataModule && dataModule->Bar() == this)
+        dataModule->AttachBar(nullptr);
     if (!m_closed)
         FormClose();
     FormDestroy();
@@ -93,15 +102,16 @@ void TMainMenu::BuildComponents()
     M->setObjectName(QStringLiteral("M"));
     M->setNativeMenuBar(false);
     row->addWidget(M, 1);
+    RunBox1 = new RunBox(MenuRow);
+    RunBox1->setVisible(false);
+    row->addWidget(RunBox1);
 
     Panel1 = new QWidget(MenuRow);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     auto *panelLayout = new QHBoxLayout(Panel1);
     panelLayout->setContentsMargins(0, 0, 0, 0);
-    MarqueeLabel = new QLabel(Panel1);
+    MarqueeLabel = new TBLabel(Panel1);
     MarqueeLabel->setObjectName(QStringLiteral("MarqueeLabel"));
-    MarqueeLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    MarqueeLabel->setMargin(4);
     panelLayout->addWidget(MarqueeLabel);
     row->addWidget(Panel1);
     column->addWidget(MenuRow);
@@ -118,8 +128,17 @@ void TMainMenu::BuildComponents()
     InfoBarTimer = new QTimer(this);
     InfoBarTimer->setObjectName(QStringLiteral("InfoBarTimer"));
     InfoBarTimer->setInterval(1000);
+    m_marquee = new TMarquee(Panel1, MarqueeLabel, Timer_Displayer, this);
+    m_marquee->SetRows(row, M, InfoBar);
+    m_infoBarController = new TInfoBarController(InfoBar, InfoBarTimer, this);
+    m_infoBarController->SetMarquee(m_marquee);
 
     BuildMainMenu();
+    m_hotkeys = new HotkeyTable(this);
+    if (TD *dataModule = TD::Instance()) {
+        connect(m_hotkeys, &HotkeyTable::CommandRequested, dataModule, &TD::ExecuteHotkeyCommand);
+        dataModule->HotkeyCommandRunner().SetOpenMainMenu([this] { OpenMainMenuFromKeyboard(); });
+    }
 }
 
 void TMainMenu::BuildMainMenu()
@@ -223,6 +242,7 @@ void TMainMenu::ReadSettings()
         dataModule->CheckTaskbar();
     ApplyGeometry();
     ApplyMarquee();
+    m_hotkeys->LoadHotkeys(DataFilePath(dfHotkeys));
     ApplyMenuTheme();
     ApplyTransparency();
     if (auto *painter = qobject_cast<TTBXQuorixTheme *>(m_menuStyle))
@@ -250,18 +270,12 @@ void TMainMenu::ShowAppBarMessage(const QString &text)
 
 void TMainMenu::ApplyMarquee()
 {
-    Timer_Displayer->stop();
-    m_marqueeLines = m_settings.marqueeLines;
-    m_marqueeLines.append(kAppTitle);
-    const bool visible = m_settings.showMarquee && !m_marqueeLines.isEmpty();
-    Panel1->setVisible(visible);
-    Timer_Displayer->setInterval(m_settings.marqueeFrameLength * 1000);
-    if (!m_settings.marqueeAutoSize)
-        Panel1->setFixedWidth(m_settings.marqueeWidth);
-    if (visible) {
-        MarqueeLabel->setText(m_marqueeLines.first());
-        Timer_Displayer->start();
-    }
+    m_marquee->ReadSettings(m_settings);
+}
+
+const QStringList &TMainMenu::MarqueeLines() const
+{
+    return m_marquee->Lines();
 }
 
 void TMainMenu::ApplyMenuTheme()
@@ -291,11 +305,41 @@ void TMainMenu::GenerateMenu()
     m_menuBuilder->SetShowIcons(m_settings.showIcons);
     m_commands->SetShowIcons(m_settings.showIcons);
     m_menuBuilder->GenerateMenu(M, kFirstGeneratedEntry);
+    PlaceRunBox();
     TraceLine(QStringLiteral("GenerateMenu: end"));
+}
+
+void TMainMenu::PlaceRunBox()
+{
+    RunBox1->setVisible(m_settings.showRun);
+    RunBox1->SetRunCount(m_settings.runCount);
+    int width = m_settings.runWidth;
+    if (m_settings.runAutoSize) {
+        const int marquee = Panel1->isVisible() && Panel1->parentWidget() == MenuRow ? Panel1->width() : 0;
+        width = this->width() - marquee - M->sizeHint().width() - 10;
+    }
+    RunBox1->SetEditWidth(width);
+}
+
+void TMainMenu::OpenMainMenuFromKeyboard()
+{
+    raise();
+    activateWindow();
+    ActivateWindow(quint32(winId()));
+    M->setActiveAction(Main1->menuAction());
+    const auto actions = Main1->actions();
+    for (QAction *action : actions) {
+        if (!action->isSeparator() && action->isEnabled() && action->isVisible()) {
+            Main1->setActiveAction(action);
+            break;
+        }
+    }
 }
 
 void TMainMenu::GenerateInfoBar()
 {
+    const TD *dataModule = TD::Instance();
+    m_infoBarController->GenerateInfoBar(dataModule ? dataModule->CurrentTheme() : DefaultThemeColors());
 }
 
 void TMainMenu::RefreshMenu1Click()
@@ -321,11 +365,14 @@ void TMainMenu::closeEvent(QCloseEvent *event)
 void TMainMenu::FormClose()
 {
     m_menuBuilder->ClearGeneratedEntries(M, kFirstGeneratedEntry);
-    Timer_Displayer->stop();
-    InfoBarTimer->stop();
+    m_marquee->Stop();
+    m_infoBarController->FreeBars();
 }
 
 void TMainMenu::FormDestroy()
 {
+    m_hotkeys->ReleaseHotkeys();
+    if (TD *dataModule = TD::Instance())
+        dataModule->HotkeyCommandRunner().SetOpenMainMenu({});
     RegistryWriteString(kRegistryKey, objectName() + QStringLiteral("-H"), QString::number(height()));
 }

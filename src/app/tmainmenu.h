@@ -4,6 +4,7 @@
 
 #include "app/barsettings.h"
 #include "controls/tappbar.h"
+#include "controls/tblabel.h"
 
 #include <QStringList>
 
@@ -14,8 +15,12 @@ class QMenuBar;
 class QStyle;
 class QTimer;
 class TBMenuItem;
+class TInfoBarController;
+class TMarquee;
 class MenuBuilder;
 class MainMenuCommands;
+class HotkeyTable;
+class RunBox;
 
 class TMainMenu : public TAppBar
 {
@@ -30,7 +35,7 @@ public:
     void GenerateInfoBar();
 
     const BarSettings &Settings() const { return m_settings; }
-    const QStringList &MarqueeLines() const { return m_marqueeLines; }
+    const QStringList &MarqueeLines() const;
     // 255 opaque; the value the bar returns to when it is not active.
     int BlendValue() const { return m_blendValue; }
     // Shows the bar with a blend value (255 opaque) without changing the stored one.
@@ -61,11 +66,13 @@ private:
     void ApplyGeometry();
     void ApplyMarquee();
     void ApplyMenuTheme();
+    void PlaceRunBox();
+    // "OpenQuorix": the bar comes forward with "Main" open for the arrow keys.
+    void OpenMainMenuFromKeyboard();
     void ApplyTransparency();
     QAction *AddCommand(QMenu *menu, const QString &objectName, const QString &caption, int image = -1);
 
     BarSettings m_settings;
-    QStringList m_marqueeLines;
     int m_blendValue = 255;
     int m_currentBlend = 255;
     QStyle *m_menuStyle = nullptr;
@@ -87,11 +94,15 @@ private:
     QWidget *MenuRow = nullptr;
     QWidget *InfoBar = nullptr;
     QWidget *Panel1 = nullptr;
-    QLabel *MarqueeLabel = nullptr;
+    TBLabel *MarqueeLabel = nullptr;
+    TMarquee *m_marquee = nullptr;
+    TInfoBarController *m_infoBarController = nullptr;
     QTimer *Timer_Displayer = nullptr;
     QTimer *InfoBarTimer = nullptr;
 
     // The generated menus and the "Main" menu's commands.
     MenuBuilder *m_menuBuilder = nullptr;
     MainMenuCommands *m_commands = nullptr;
+    HotkeyTable *m_hotkeys = nullptr;
+    RunBox *RunBox1 = nullptr;
 };

@@ -6,6 +6,9 @@
 #include "appearance/themeapply.h"
 #include "app/messages.h"
 #include "app/tmainmenu.h"
+#include "core/hotkeycommands.h"
+#include "infobar/infobarvalue.h"
+#include "infobar/marqueevalues.h"
 #include "platform/substitutetaskbar.h"
 
 #include <QEvent>
@@ -15,7 +18,7 @@ namespace {
 TD *g_instance = nullptr;
 }
 
-TD::TD(QObject *parent) : QObject(parent)
+TD::TD(QObject *parent) : QObject(parent), m_hotkeyCommands(std::make_unique<HotkeyCommands>())
 {
     setObjectName(QStringLiteral("D"));
     g_instance = this;
@@ -50,6 +53,11 @@ void TD::AttachBar(TMainMenu *bar)
     m_bar = bar;
     if (m_bar)
         m_bar->installEventFilter(this);
+}
+
+void TD::ExecuteHotkeyCommand(const QString &function, const QString &params)
+{
+    m_hotkeyCommands->ExecuteHotkeyCommand(function, params);
 }
 
 void TD::CheckTaskbar()
@@ -112,4 +120,29 @@ bool TD::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::ThemeChange && watched == m_bar)
         ApplicationEvents1SettingChange();
     return QObject::eventFilter(watched, event);
+}
+
+int TD::GetInfoBarValue(int code) const
+{
+    return ::GetInfoBarValue(code);
+}
+
+QString TD::GetMarqueeValue(const QString &object, const QString &parameter) const
+{
+    return ::GetMarqueeValue(object, parameter);
+}
+
+QString TD::ExpandMarqueeLine(const QString &line) const
+{
+    return ::ExpandMarqueeLine(line);
+}
+
+QStringList TD::MarqueeObjects() const
+{
+    return MarqueeObjectNames();
+}
+
+QStringList TD::MarqueeParameters(const QString &object) const
+{
+    return MarqueeParameterNames(object);
 }

@@ -9,7 +9,11 @@
 #include <QPointer>
 
 #include "appearance/themecolors.h"
+#include <QStringList>
 
+#include <memory>
+
+class HotkeyCommands;
 class TMainMenu;
 
 class TD : public QObject
@@ -45,10 +49,27 @@ public:
     // The desktop's icon theme (or style) changed: the whole bar is rebuilt with the new icons.
     void ApplicationEvents1SettingChange();
 
+    // The built-in commands that hotkeys run (see HotkeyCommands); the bar sets its "OpenQuorix"
+    // action there.
+    HotkeyCommands &HotkeyCommandRunner() { return *m_hotkeyCommands; }
+
     // Icons of generated entries below the top level, keyed by icon file and index.
     QHash<QString, QIcon> ImageList1;
     // Icons of the bar's top-level entries.
     QHash<QString, QIcon> ImageList1RootMenu;
+
+    // The figures of the info bar and the marquee (infobar/infobarvalue.h, infobar/marqueevalues.h).
+    // The processor figures throw CpuSamplerError when they cannot be read.
+    int GetInfoBarValue(int code) const;
+    QString GetMarqueeValue(const QString &object, const QString &parameter) const;
+    QString ExpandMarqueeLine(const QString &line) const;
+    // The marquee objects and each object's parameters, as the settings dialog offers them.
+    QStringList MarqueeObjects() const;
+    QStringList MarqueeParameters(const QString &object) const;
+
+public Q_SLOTS:
+    // Runs one of the hotkeys' built-in commands by name, matched without regard to case.
+    void ExecuteHotkeyCommand(const QString &function, const QString &params);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -58,4 +79,5 @@ private:
     QPointer<TMainMenu> m_bar;
     bool m_taskbarPresent = false;
     ThemeColors m_themeColors = DefaultThemeColors();
+    std::unique_ptr<HotkeyCommands> m_hotkeyCommands;
 };

@@ -6,3 +6,5 @@ quorix_fuzz_target(fuzz_proc ${SRC}/platform/linux/procfiles.cpp ${SRC}/platform
 quorix_fuzz_target(fuzz_masks ${SRC}/menus/menumasks.cpp)
 quorix_fuzz_target(fuzz_xbel ${SRC}/platform/recentlyused.cpp)
 quorix_fuzz_target(fuzz_urlfile ${SRC}/platform/internetshortcut.cpp)
+quorix_fuzz_target(fuzz_runhistory ${SRC}/menus/runhistory.cpp ${SRC}/app/atomicfile.cpp)
+quorix_fuzz_target(fuzz_marquee ${SRC}/infobar/marqueeline.cpp)

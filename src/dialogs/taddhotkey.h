@@ -1,0 +1,58 @@
+// "Add Hotkey" / "Edit Hotkey": one hotkey of the settings dialog's hotkey list (ListView4): the
+// key, the modifier, the command and its parameter. It writes the row into that list itself.
+#pragma once
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
+class THotKeyEdit;
+
+class TAddHotkey : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // index: the row of listView4 to edit, whose values fill the fields; -1 adds a new row.
+    TAddHotkey(QTreeWidget *listView4, int index = -1, QWidget *parent = nullptr);
+
+    int RowIndex() const { return m_rowIndex; }
+
+    THotKeyEdit *HotKey1 = nullptr;
+    QComboBox *ComboBox1 = nullptr;   // "WIN", "CTRL", "ALT"
+    QComboBox *ComboBox2 = nullptr;   // the command
+    QLineEdit *Edit1 = nullptr;       // the parameter
+    QLabel *Label4 = nullptr;
+    QPushButton *Button2 = nullptr;   // OK
+    QPushButton *Button3 = nullptr;   // Cancel
+
+Q_SIGNALS:
+    // F1: the help viewer should show this dialog's topic.
+    void HelpRequested(const QString &topic);
+
+public Q_SLOTS:
+    void Button2Click();
+    void ComboBox2Select();
+    void HotKey1Change();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void done(int result) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void FormClose();
+    void PresetFromRow();
+    void UpdateOkButton();
+    bool KeyUsedByOtherRow(const QString &keyText) const;
+
+    QTreeWidget *m_list = nullptr;
+    int m_rowIndex = -1;
+    bool m_closed = false;
+};

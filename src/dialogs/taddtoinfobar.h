@@ -1,0 +1,76 @@
+// TAddToInfoBar ("Add to InfoBar"): the small editor for one info bar object, opened by the
+// settings dialog's info bar page for a new object (row -1) or for a line of its object list. It
+// writes straight into that list.
+#pragma once
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QToolButton;
+class QTreeWidget;
+class TBEdit;
+
+class TAddToInfoBar : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kFirstValue = 1;
+    static constexpr int kLastValue = 9999;
+    static constexpr int kDefaultInterval = 15;
+
+    // listView is the settings dialog's object list (not owned); row is the index of the line to
+    // edit, or -1 (as any index outside the list) for a new object.
+    TAddToInfoBar(QTreeWidget *listView, int row, QWidget *parent = nullptr);
+    ~TAddToInfoBar() override;
+
+    int Row() const { return m_row; }
+    // The interval the arrows step from (1 to 9999).
+    int UpDown1Position() const { return m_upDownPosition; }
+    void SetUpDown1Position(int position);
+
+    // Presets the controls from the line being edited (run when the dialog is first shown).
+    void FormShow();
+    // An object was picked: an empty prefix gets the object's default.
+    void ComboBox1Select();
+    // "OK" is enabled exactly when an object is picked and both boxes hold something usable.
+    void ComboBox1Change();
+    // "OK": checks the input and writes the line.
+    void Button2Click();
+
+Q_SIGNALS:
+    // F1: the help viewer should show this dialog's topic.
+    void HelpRequested(const QString &topic);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void done(int result) override;
+
+private:
+    void FormCreate();
+    void FormClose();
+    void StepUpDown1(int delta);
+
+    QTreeWidget *m_list;
+    int m_row = -1;
+    int m_upDownPosition = kDefaultInterval;
+    bool m_shown = false;
+    bool m_closed = false;
+
+    QLabel *Label1 = nullptr;
+    QComboBox *ComboBox1 = nullptr;
+    QLabel *Label2 = nullptr;
+    TBEdit *BEdit2 = nullptr;
+    QLabel *Label3 = nullptr;
+    TBEdit *BEdit1 = nullptr;
+    QWidget *UpDown1 = nullptr;
+    QToolButton *UpDown1Up = nullptr;
+    QToolButton *UpDown1Down = nullptr;
+    QPushButton *Button2 = nullptr;
+    QPushButton *Button3 = nullptr;
+};
