@@ -14,6 +14,7 @@
 #include "core/td.h"
 #include "infobar/infobar.h"
 #include "infobar/marquee.h"
+#include "menus/barpopupplacer.h"
 #include "menus/mainmenucommands.h"
 #include "menus/menuactivation.h"
 #include "menus/menubuilder.h"
@@ -176,6 +177,7 @@ void TMainMenu::BuildMainMenu()
     connect(RefreshMenu1, &QAction::triggered, this, &TMainMenu::RefreshMenu1Click);
     connect(Explode1, &QAction::triggered, this, &TMainMenu::Explode1Click);
 
+    m_popupPlacer = new TBarPopupPlacer(M);
     m_menuBuilder = new MenuBuilder(this);
     m_commands = new MainMenuCommands({this, Main1, TBSubmenuItem4, TBSubmenuItem2, Close1, TBItem5, Windows1, TBItem2,
                                        TBItem6, TBItem7},
@@ -305,6 +307,7 @@ void TMainMenu::GenerateMenu()
     m_menuBuilder->SetShowIcons(m_settings.showIcons);
     m_commands->SetShowIcons(m_settings.showIcons);
     m_menuBuilder->GenerateMenu(M, kFirstGeneratedEntry);
+    m_popupPlacer->WatchBarMenus();
     PlaceRunBox();
     TraceLine(QStringLiteral("GenerateMenu: end"));
 }

@@ -15,6 +15,7 @@ class QMenuBar;
 class QStyle;
 class QTimer;
 class TBMenuItem;
+class TBarPopupPlacer;
 class TInfoBarController;
 class TMarquee;
 class MenuBuilder;
@@ -103,6 +104,7 @@ private:
     // The generated menus and the "Main" menu's commands.
     MenuBuilder *m_menuBuilder = nullptr;
     MainMenuCommands *m_commands = nullptr;
+    TBarPopupPlacer *m_popupPlacer = nullptr;
     HotkeyTable *m_hotkeys = nullptr;
     RunBox *RunBox1 = nullptr;
 };

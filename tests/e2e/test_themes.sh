@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Two contrasting named themes, each copied into the current theme: the bar takes the theme's
+# background, the hot item of an open menu shows the theme's gradient from its left to its right
+# end, and the popup's border is the theme's border colour.
+source "$(dirname "$0")/lib.sh" "$@"
+
+# "r,g,b" of a colour value as themes store it (0x00BBGGRR).
+rgb() { local v=$1; echo "$((v & 255)),$(((v >> 8) & 255)),$(((v >> 16) & 255))"; }
+
+# theme_value THEME KEY: a key of a named theme in the shipped themes.ini.
+theme_value() {
+    awk -v section="[$1]" -v key="$2" '$0 == section {inside = 1; next} /^\[/ {inside = 0}
+        inside && index($0, key "=") == 1 {print substr($0, length(key) + 2); exit}' "$DATA/themes.ini"
+}
+
+# A row of a screenshot as "x:r,g,b" lines for x in [from, to).
+row_pixels() {
+    convert "$1" -crop "$(($3 - $2))x1+$2+$4" +repage -depth 8 txt:- \
+        | sed -n 's/^\([0-9]*\),0: *(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1:\2,\3,\4/p'
+}
+
+# Colour distance check: each channel within 24.
+near() {
+    local IFS=,; local a=($1) b=($2) i
+    for i in 0 1 2; do (( ${a[i]} - ${b[i]} > 24 || ${b[i]} - ${a[i]} > 24 )) && return 1; done
+    return 0
+}
+
+check_theme() {
+    local theme=$1
+    prepare_data_folder
+    local key
+    for key in menu_color menu_font_color menu_select_color menu_select_font_color menu_popup_color \
+               menu_popup_font_color menu_popup_select_color menu_popup_select_end_color \
+               menu_popup_select_font_color menu_border_color infobar_color infobar_progress_color \
+               infobar_progress_border_color infobar_progress_color_start infobar_progress_color_end \
+               infobar_progress_font_color infobar_progress_font_styles; do
+        set_setting theme "$key" "$(theme_value "$theme" "$key")"
+    done
+    set_setting infobar enabled 1
+    set_setting infobar-objects progress0000 'object:"1"; prefix:"RAM: "; interval:"1"; active:"1";'
+    set_setting infobar-objects progress0001 'object:"C"; prefix:"Disk: "; interval:"1"; active:"1";'
+    start_quorix
+    wait_for_bar || fail "$theme: the bar did not appear"
+    local bar; bar=$(bar_window)
+    read -r bx by bw bh < <(window_geometry "$bar")
+    local row=$((bh / 2))
+    sleep 1
+    # Open "Main" and rest the pointer on its first entry.
+    xdotool mousemove 36 $((row / 2)); sleep 0.3
+    xdotool mousedown 1 sleep 0.1 mouseup 1; sleep 0.8
+    xdotool mousemove 60 $((bh + 12)); sleep 0.8
+    local shot=$SCREEN_DIR/themes-$theme.png
+    screenshot "themes-$theme"
+
+    local background; background=$(row_pixels "$shot" 700 701 $((row / 2)) | cut -d: -f2)
+    near "$background" "$(rgb "$(theme_value "$theme" menu_color)")" \
+        || fail "$theme: bar background $background"
+    # The hot item's row: the first and last pixels of the highlight inside the popup.
+    local y=$((bh + 12)) start end
+    mapfile -t pixels < <(row_pixels "$shot" 0 400 "$y")
+    local from=$(rgb "$(theme_value "$theme" menu_popup_select_color)")
+    local to=$(rgb "$(theme_value "$theme" menu_popup_select_end_color)")
+    local border=$(rgb "$(theme_value "$theme" menu_border_color)")
+    local first="" last="" line colour
+    for line in "${pixels[@]}"; do
+        colour=${line#*:}
+        if [[ -z "$first" ]] && near "$colour" "$from"; then first=${line%%:*}; fi
+        if near "$colour" "$to"; then last=${line%%:*}; fi
+    done
+    [[ -n "$first" && -n "$last" && "$last" -gt "$first" ]] \
+        || fail "$theme: no gradient from $from to $to on the hot item (first=$first last=$last)"
+    local found_border=no
+    for line in "${pixels[@]}"; do
+        near "${line#*:}" "$border" && found_border=yes && break
+    done
+    [[ $found_border == yes ]] || fail "$theme: no popup border in $border"
+    pass "$theme: background, gradient $first..$last and border"
+    xdotool key Escape Escape
+    kill -TERM "$QUORIX_PID"
+    wait_for_exit "$QUORIX_PID" 10 || fail "$theme: the bar did not close"
+    rm -rf "$DATA"
+}
+
+check_theme Ocean
+check_theme Graphite
