@@ -2,6 +2,8 @@
 # Configures and builds one build tree: scripts/build.sh [DIR] [extra cmake arguments...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# ccache may reuse objects between checkouts in different folders (CI builds a fresh clone).
+export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
 dir=${1:-build}
 shift || true
 if [[ ! -f "$dir/build.ninja" ]]; then

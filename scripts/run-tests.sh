@@ -15,6 +15,7 @@ echo "== build with sanitizers"
 scripts/build.sh build-asan -DQUORIX_SANITIZE=ON -DQUORIX_BUILD_BENCH=OFF || exit 1
 
 echo "== build fuzz targets"
+export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
 if [[ ! -f build-fuzz/build.ninja ]]; then
     cmake -S tests/fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo || exit 1
 fi
