@@ -21,6 +21,7 @@ private Q_SLOTS:
     void userFilesSurviveAndDeletedOnesComeBack();
     void missingDefaultRefusesAndCreatesNothing_data();
     void missingDefaultRefusesAndCreatesNothing();
+    void installedProgramFindsItsSharedFolder();
     void traceOnlyWithDebugFirst_data();
     void traceOnlyWithDebugFirst();
     void traceFileStartsEmptyEachRun();
@@ -117,6 +118,19 @@ void TestDataFiles::missingDefaultRefusesAndCreatesNothing()
         MakeDefaults(present);
     QVERIFY(!CheckDataFiles());
     QVERIFY(!QDir(DataFilePath(dfDataFolder)).exists());
+}
+
+void TestDataFiles::installedProgramFindsItsSharedFolder()
+{
+    // <prefix>/bin/quorix finds <prefix>/share/quorix/Default/Data/, whatever the prefix.
+    const QString prefix = m_home->path() + "/opt/q";
+    QDir().mkpath(prefix + "/bin");
+    QDir().mkpath(prefix + "/share/quorix/Default/Data");
+    qputenv("QUORIX_TEST_PROGRAM_DIR", (prefix + "/bin").toUtf8());
+    QCOMPARE(ProgramFolder(), prefix + "/share/quorix/");
+    // A portable copy with its files beside it uses those.
+    QDir().mkpath(prefix + "/bin/Default/Data");
+    QCOMPARE(ProgramFolder(), prefix + "/bin/");
 }
 
 void TestDataFiles::traceOnlyWithDebugFirst_data()
