@@ -18,7 +18,7 @@ const char *const kThanks =
     "people behind Qt, GLib and the freedesktop.org standards that Quorix builds on.";
 }
 
-TAbout::TAbout(QWidget *parent) : QDialog(parent)
+TAbout::TAbout(QWidget *parent) : TQuorixDialog(QStringLiteral("general-about"), parent)
 {
     setObjectName(QStringLiteral("About"));
     setWindowTitle(QStringLiteral("About Quorix"));
@@ -67,28 +67,9 @@ void TAbout::FormCreate()
     column->addSpacing(8);
     column->addLayout(buttons);
 
-    connect(Button1, &QPushButton::clicked, this, &TAbout::HelpRequested);
+    connect(Button1, &QPushButton::clicked, this, [this] { Q_EMIT HelpRequested(HelpTopic()); });
     connect(Button2, &QPushButton::clicked, this, &QDialog::accept);
     adjustSize();
     RestoreFormPosition(this);
 }
 
-void TAbout::FormClose()
-{
-    if (m_closed)
-        return;
-    m_closed = true;
-    SaveFormPosition(this);
-}
-
-void TAbout::closeEvent(QCloseEvent *event)
-{
-    FormClose();
-    QDialog::closeEvent(event);
-}
-
-void TAbout::done(int result)
-{
-    FormClose();
-    QDialog::done(result);
-}

@@ -80,7 +80,7 @@ bool NamesFolder(const QString &path)
 } // namespace
 
 TAddAlias::TAddAlias(QTreeWidget *aliasList, int index, const QString &name, const QString &path, QWidget *parent)
-    : QDialog(parent), m_list(aliasList)
+    : TQuorixDialog(kHelpTopic, parent), m_list(aliasList)
 {
     setObjectName(QStringLiteral("AddAlias"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -214,29 +214,3 @@ void TAddAlias::showEvent(QShowEvent *event)
     UpdateOkButton();
 }
 
-void TAddAlias::keyReleaseEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_F1 && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
-        Q_EMIT HelpRequested(kHelpTopic);
-    QDialog::keyReleaseEvent(event);
-}
-
-void TAddAlias::FormClose()
-{
-    if (m_closed)
-        return;
-    m_closed = true;
-    SaveFormPosition(this);
-}
-
-void TAddAlias::closeEvent(QCloseEvent *event)
-{
-    FormClose();
-    QDialog::closeEvent(event);
-}
-
-void TAddAlias::done(int result)
-{
-    FormClose();
-    QDialog::done(result);
-}

@@ -3,13 +3,13 @@
 // the folder and writes the row into that list itself; the settings dialog saves the list.
 #pragma once
 
-#include <QDialog>
+#include "dialogs/tquorixdialog.h"
 
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
 
-class TAddAlias : public QDialog
+class TAddAlias : public TQuorixDialog
 {
     Q_OBJECT
 
@@ -27,10 +27,6 @@ public:
     QPushButton *Button2 = nullptr;   // OK
     QPushButton *Button3 = nullptr;   // Cancel
 
-Q_SIGNALS:
-    // F1: the help viewer should show this dialog's topic.
-    void HelpRequested(const QString &topic);
-
 public Q_SLOTS:
     void Button1Click();
     void Button2Click();
@@ -40,18 +36,13 @@ protected:
     virtual QString ChooseFolder(const QString &title, const QString &startFolder);
 
     void showEvent(QShowEvent *event) override;
-    void keyReleaseEvent(QKeyEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void done(int result) override;
 
 private:
     void FormCreate();
-    void FormClose();
     void UpdateOkButton();
     QString CheckAliasName(const QString &name) const;
     bool NameUsedByOtherRow(const QString &name) const;
 
     QTreeWidget *m_list = nullptr;
     int m_rowIndex = -1;
-    bool m_closed = false;
 };

@@ -31,7 +31,7 @@ QLabel *NamedLabel(const char *name, const QString &text, QWidget *parent)
 
 } // namespace
 
-TAddHotkey::TAddHotkey(QTreeWidget *listView4, int index, QWidget *parent) : QDialog(parent), m_list(listView4)
+TAddHotkey::TAddHotkey(QTreeWidget *listView4, int index, QWidget *parent) : TQuorixDialog(kHelpTopic, parent), m_list(listView4)
 {
     setObjectName(QStringLiteral("AddHotkey"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -169,29 +169,3 @@ void TAddHotkey::showEvent(QShowEvent *event)
     FormShow();
 }
 
-void TAddHotkey::keyReleaseEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_F1 && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
-        Q_EMIT HelpRequested(kHelpTopic);
-    QDialog::keyReleaseEvent(event);
-}
-
-void TAddHotkey::FormClose()
-{
-    if (m_closed)
-        return;
-    m_closed = true;
-    SaveFormPosition(this);
-}
-
-void TAddHotkey::closeEvent(QCloseEvent *event)
-{
-    FormClose();
-    QDialog::closeEvent(event);
-}
-
-void TAddHotkey::done(int result)
-{
-    FormClose();
-    QDialog::done(result);
-}

@@ -2,7 +2,7 @@
 // key, the modifier, the command and its parameter. It writes the row into that list itself.
 #pragma once
 
-#include <QDialog>
+#include "dialogs/tquorixdialog.h"
 
 class QComboBox;
 class QLabel;
@@ -11,7 +11,7 @@ class QPushButton;
 class QTreeWidget;
 class THotKeyEdit;
 
-class TAddHotkey : public QDialog
+class TAddHotkey : public TQuorixDialog
 {
     Q_OBJECT
 
@@ -29,10 +29,6 @@ public:
     QPushButton *Button2 = nullptr;   // OK
     QPushButton *Button3 = nullptr;   // Cancel
 
-Q_SIGNALS:
-    // F1: the help viewer should show this dialog's topic.
-    void HelpRequested(const QString &topic);
-
 public Q_SLOTS:
     void Button2Click();
     void ComboBox2Select();
@@ -40,19 +36,14 @@ public Q_SLOTS:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void keyReleaseEvent(QKeyEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void done(int result) override;
 
 private:
     void FormCreate();
     void FormShow();
-    void FormClose();
     void PresetFromRow();
     void UpdateOkButton();
     bool KeyUsedByOtherRow(const QString &keyText) const;
 
     QTreeWidget *m_list = nullptr;
     int m_rowIndex = -1;
-    bool m_closed = false;
 };

@@ -61,7 +61,7 @@ bool IsIntegerText(const QString &text)
 } // namespace
 
 TAddToInfoBar::TAddToInfoBar(QTreeWidget *listView, int row, QWidget *parent)
-    : QDialog(parent), m_list(listView)
+    : TQuorixDialog(kHelpKeyword, parent), m_list(listView)
 {
     setObjectName(QStringLiteral("AddToInfoBar"));
     setWindowTitle(QStringLiteral("Add to InfoBar"));
@@ -280,31 +280,3 @@ bool TAddToInfoBar::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void TAddToInfoBar::keyReleaseEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_F1 && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        Q_EMIT HelpRequested(kHelpKeyword);
-        return;
-    }
-    QDialog::keyReleaseEvent(event);
-}
-
-void TAddToInfoBar::FormClose()
-{
-    if (m_closed)
-        return;
-    m_closed = true;
-    SaveFormPosition(this);
-}
-
-void TAddToInfoBar::closeEvent(QCloseEvent *event)
-{
-    FormClose();
-    QDialog::closeEvent(event);
-}
-
-void TAddToInfoBar::done(int result)
-{
-    FormClose();
-    QDialog::done(result);
-}

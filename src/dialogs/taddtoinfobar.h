@@ -3,7 +3,7 @@
 // writes straight into that list.
 #pragma once
 
-#include <QDialog>
+#include "dialogs/tquorixdialog.h"
 
 class QComboBox;
 class QLabel;
@@ -12,7 +12,7 @@ class QToolButton;
 class QTreeWidget;
 class TBEdit;
 
-class TAddToInfoBar : public QDialog
+class TAddToInfoBar : public TQuorixDialog
 {
     Q_OBJECT
 
@@ -40,27 +40,18 @@ public:
     // "OK": checks the input and writes the line.
     void Button2Click();
 
-Q_SIGNALS:
-    // F1: the help viewer should show this dialog's topic.
-    void HelpRequested(const QString &topic);
-
 protected:
     void showEvent(QShowEvent *event) override;
-    void keyReleaseEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void done(int result) override;
 
 private:
     void FormCreate();
-    void FormClose();
     void StepUpDown1(int delta);
 
     QTreeWidget *m_list;
     int m_row = -1;
     int m_upDownPosition = kDefaultInterval;
     bool m_shown = false;
-    bool m_closed = false;
 
     QLabel *Label1 = nullptr;
     QComboBox *ComboBox1 = nullptr;

@@ -37,7 +37,7 @@ void Remember(const QString &text)
 
 } // namespace
 
-TRunDialog::TRunDialog(QWidget *parent) : QDialog(parent)
+TRunDialog::TRunDialog(QWidget *parent) : TQuorixDialog(QString(), parent)
 {
     setObjectName(QStringLiteral("RunDialog"));
     setWindowTitle(QStringLiteral("Run"));
@@ -133,22 +133,3 @@ void TRunDialog::Button3Click()
     ComboBox1->setEditText(file.contains(QLatin1Char(' ')) ? QLatin1Char('"') + file + QLatin1Char('"') : file);
 }
 
-void TRunDialog::FormClose()
-{
-    if (m_closed)
-        return;
-    m_closed = true;
-    SaveFormPosition(this);
-}
-
-void TRunDialog::closeEvent(QCloseEvent *event)
-{
-    FormClose();
-    QDialog::closeEvent(event);
-}
-
-void TRunDialog::done(int result)
-{
-    FormClose();
-    QDialog::done(result);
-}

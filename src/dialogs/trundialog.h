@@ -2,13 +2,13 @@
 // The texts run in this session are offered again; the box remembers where it stood.
 #pragma once
 
-#include <QDialog>
+#include "dialogs/tquorixdialog.h"
 
 class QComboBox;
 class QLabel;
 class QPushButton;
 
-class TRunDialog : public QDialog
+class TRunDialog : public TQuorixDialog
 {
     Q_OBJECT
 
@@ -17,13 +17,8 @@ public:
 
     QComboBox *ComboBox() const { return ComboBox1; }
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    void done(int result) override;
-
 private:
     void FormCreate();
-    void FormClose();
     void Button1Click();
     void Button3Click();
     void ComboBox1EditTextChanged(const QString &text);
@@ -34,5 +29,4 @@ private:
     QPushButton *Button1 = nullptr;
     QPushButton *Button2 = nullptr;
     QPushButton *Button3 = nullptr;
-    bool m_closed = false;
 };

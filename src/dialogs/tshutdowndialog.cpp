@@ -35,7 +35,7 @@ QString Heading(SessionAction action)
 
 } // namespace
 
-TShutDownDialog::TShutDownDialog(QWidget *parent) : QDialog(parent)
+TShutDownDialog::TShutDownDialog(QWidget *parent) : TQuorixDialog(QString(), parent)
 {
     setObjectName(QStringLiteral("ShutDown"));
     setWindowTitle(QStringLiteral("Shut Down"));
@@ -95,22 +95,3 @@ void TShutDownDialog::Choose(SessionAction action)
     accept();
 }
 
-void TShutDownDialog::FormClose()
-{
-    if (m_closed)
-        return;
-    m_closed = true;
-    SaveFormPosition(this);
-}
-
-void TShutDownDialog::closeEvent(QCloseEvent *event)
-{
-    FormClose();
-    QDialog::closeEvent(event);
-}
-
-void TShutDownDialog::done(int result)
-{
-    FormClose();
-    QDialog::done(result);
-}

@@ -4,25 +4,20 @@
 
 #include "platform/sessionpower.h"
 
-#include <QDialog>
+#include "dialogs/tquorixdialog.h"
 
 class QLabel;
 class QPushButton;
 
-class TShutDownDialog : public QDialog
+class TShutDownDialog : public TQuorixDialog
 {
     Q_OBJECT
 
 public:
     explicit TShutDownDialog(QWidget *parent = nullptr);
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    void done(int result) override;
-
 private:
     void FormCreate();
-    void FormClose();
     void Choose(SessionAction action);
 
     QLabel *Label1 = nullptr;
@@ -30,5 +25,4 @@ private:
     QPushButton *Button2 = nullptr;
     QPushButton *Button3 = nullptr;
     QPushButton *Button4 = nullptr;
-    bool m_closed = false;
 };
