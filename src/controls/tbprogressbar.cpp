@@ -53,14 +53,13 @@ Qt::Alignment HorizontalOnly(Qt::Alignment alignment)
 } // namespace
 
 TBProgressBar::TBProgressBar(QWidget *parent)
-    : QWidget(parent)
+    : TBufferedControl(parent)
 {
     const QPalette pal = palette();
     m_ColorBack = SystemColorFor(TControlSystemColor::BtnFace, pal);
     m_ColorBorder = QColor(Qt::black);
     m_ColorStart = SystemColorFor(TControlSystemColor::ActiveCaption, pal);
     m_ColorEnd = SystemColorFor(TControlSystemColor::GradientActiveCaption, pal);
-    resize(150, 18);
 }
 
 TBProgressBar::~TBProgressBar() = default;
@@ -169,51 +168,6 @@ int TBProgressBar::FillWidth() const
 QString TBProgressBar::DisplayText() const
 {
     return m_Prefix + QString::number(Percent()) + m_Surfix;
-}
-
-QRect TBProgressBar::VisibleRect(const QSize &size)
-{
-    return QRect(1, 1, std::max(0, size.width() - 2), std::max(0, size.height() - 2));
-}
-
-QImage TBProgressBar::RenderImage() const
-{
-    QImage bitmap(size(), QImage::Format_ARGB32_Premultiplied);
-    bitmap.fill(Qt::transparent);
-    {
-        QPainter painter(&bitmap);
-        PaintBitmap(painter, size());
-    }
-    QImage face(size(), QImage::Format_ARGB32_Premultiplied);
-    face.fill(Qt::transparent);
-    QPainter painter(&face);
-    const QRect visible = VisibleRect(size());
-    painter.drawImage(visible.topLeft(), bitmap, visible);
-    return face;
-}
-
-QSize TBProgressBar::sizeHint() const
-{
-    return QSize(150, 18);
-}
-
-void TBProgressBar::paintEvent(QPaintEvent *)
-{
-    const qreal ratio = devicePixelRatioF();
-    const QSize pixels = (QSizeF(size()) * ratio).toSize();
-    if (m_Bitmap.size() != pixels || m_Bitmap.devicePixelRatio() != ratio) {
-        m_Bitmap = QPixmap(pixels);
-        m_Bitmap.setDevicePixelRatio(ratio);
-        m_Bitmap.fill(Qt::transparent);
-    }
-    {
-        QPainter bitmapPainter(&m_Bitmap);
-        PaintBitmap(bitmapPainter, size());
-    }
-    // One copy to the screen, so frequent updates never show a half-drawn bar.
-    QPainter painter(this);
-    painter.setClipRect(VisibleRect(size()));
-    painter.drawPixmap(0, 0, m_Bitmap);
 }
 
 void TBProgressBar::PaintBitmap(QPainter &painter, const QSize &size) const

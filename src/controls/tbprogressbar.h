@@ -6,9 +6,9 @@
 #include <QImage>
 #include <QPixmap>
 #include <QString>
-#include <QWidget>
+#include "controls/tbufferedcontrol.h"
 
-class TBProgressBar : public QWidget
+class TBProgressBar : public TBufferedControl
 {
     Q_OBJECT
     Q_PROPERTY(Qt::Alignment Alignment READ Alignment WRITE SetAlignment)
@@ -71,26 +71,16 @@ public:
     // The text the bar shows (when ShowText is set): prefix, percentage and suffix.
     QString DisplayText() const;
 
-    // The control's face as it appears on screen: the outermost column and row on the right and
-    // bottom and the first column and row are left transparent, as on screen.
-    QImage RenderImage() const;
-
-    QSize sizeHint() const override;
-
 Q_SIGNALS:
     void clicked();
     void doubleClicked();
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
-    // Draws the whole face onto an off-screen surface of the given size.
-    virtual void PaintBitmap(QPainter &painter, const QSize &size) const;
-    // The part of the off-screen surface that is copied to the control.
-    static QRect VisibleRect(const QSize &size);
+    void PaintBitmap(QPainter &painter, const QSize &size) const override;
 
 private:
     void PaintGradientBands(QPainter &painter, int span, int height) const;
@@ -110,6 +100,5 @@ private:
     bool m_ShrinkGradient = false;
     QString m_Surfix = QStringLiteral("%");
 
-    QPixmap m_Bitmap;
     bool m_LeftPressed = false;
 };

@@ -2,16 +2,14 @@
 #pragma once
 
 #include <QColor>
-#include <QImage>
-#include <QPixmap>
-#include <QWidget>
+#include "controls/tbufferedcontrol.h"
 
 enum TGradientDirection {
     gdHorz, // start colour at the left
     gdVert, // start colour at the top
 };
 
-class TGradientRect : public QWidget
+class TGradientRect : public TBufferedControl
 {
     Q_OBJECT
     Q_PROPERTY(QColor ColorStart READ ColorStart WRITE SetColorStart)
@@ -30,21 +28,13 @@ public:
     TGradientDirection Direction() const { return m_Direction; }
     void SetDirection(TGradientDirection direction);
 
-    // The control's face as it appears on screen; the outermost frame of one pixel stays
-    // transparent.
-    QImage RenderImage() const;
-
-    QSize sizeHint() const override;
-
 protected:
-    void paintEvent(QPaintEvent *event) override;
+    void PaintBitmap(QPainter &painter, const QSize &size) const override;
 
 private:
-    void PaintBitmap(QPainter &painter, const QSize &size) const;
     void SetColor(QColor &field, const QColor &color);
 
     QColor m_ColorStart;
     QColor m_ColorEnd;
     TGradientDirection m_Direction = gdHorz;
-    QPixmap m_Bitmap;
 };
