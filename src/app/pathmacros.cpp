@@ -3,7 +3,7 @@
 #include "app/datafiles.h"
 #include "app/inifile.h"
 #include "app/namedvalues.h"
-#include "app/specialfolders.h"
+#include "app/desktopfolders.h"
 #include "platform/xdgpaths.h"
 
 #include <QDir>

@@ -1,6 +1,7 @@
 #include "controls/tblabel.h"
 
 #include "controls/controlsystemcolor.h"
+#include "controls/horizontalalignment.h"
 
 #include <QDesktopServices>
 #include <QEnterEvent>
@@ -35,15 +36,6 @@ Qt::Alignment VerticalAlignment(TVertAlign align)
         break;
     }
     return Qt::AlignTop;
-}
-
-Qt::Alignment HorizontalAlignment(Qt::Alignment alignment)
-{
-    if (alignment & Qt::AlignRight)
-        return Qt::AlignRight;
-    if (alignment & Qt::AlignHCenter)
-        return Qt::AlignHCenter;
-    return Qt::AlignLeft;
 }
 
 } // namespace

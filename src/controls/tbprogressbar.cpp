@@ -1,6 +1,7 @@
 #include "controls/tbprogressbar.h"
 
 #include "controls/controlsystemcolor.h"
+#include "controls/horizontalalignment.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -41,15 +42,6 @@ void FrameEdges(QPainter &painter, int left, int top, int right, int bottom, con
     FillEdges(painter, right - 1, top, right, bottom, color);
 }
 
-Qt::Alignment HorizontalOnly(Qt::Alignment alignment)
-{
-    if (alignment & Qt::AlignRight)
-        return Qt::AlignRight;
-    if (alignment & Qt::AlignHCenter)
-        return Qt::AlignHCenter;
-    return Qt::AlignLeft;
-}
-
 } // namespace
 
 TBProgressBar::TBProgressBar(QWidget *parent)
@@ -66,28 +58,17 @@ TBProgressBar::~TBProgressBar() = default;
 
 void TBProgressBar::SetAlignment(Qt::Alignment alignment)
 {
-    alignment = HorizontalOnly(alignment);
+    alignment = HorizontalAlignment(alignment);
     if (alignment == m_Alignment)
         return;
     m_Alignment = alignment;
     update();
 }
 
-void TBProgressBar::SetColor(QColor &field, const QColor &color)
-{
-    if (!color.isValid())
-        return;
-    const QColor opaque(color.rgb());
-    if (opaque == field)
-        return;
-    field = opaque;
-    update();
-}
-
-void TBProgressBar::SetColorBack(const QColor &color) { SetColor(m_ColorBack, color); }
-void TBProgressBar::SetColorBorder(const QColor &color) { SetColor(m_ColorBorder, color); }
-void TBProgressBar::SetColorStart(const QColor &color) { SetColor(m_ColorStart, color); }
-void TBProgressBar::SetColorEnd(const QColor &color) { SetColor(m_ColorEnd, color); }
+void TBProgressBar::SetColorBack(const QColor &color) { AssignColor(m_ColorBack, color); }
+void TBProgressBar::SetColorBorder(const QColor &color) { AssignColor(m_ColorBorder, color); }
+void TBProgressBar::SetColorStart(const QColor &color) { AssignColor(m_ColorStart, color); }
+void TBProgressBar::SetColorEnd(const QColor &color) { AssignColor(m_ColorEnd, color); }
 
 void TBProgressBar::SetMinimum(int value)
 {

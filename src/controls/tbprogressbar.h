@@ -85,7 +85,6 @@ protected:
 private:
     void PaintGradientBands(QPainter &painter, int span, int height) const;
     void PaintText(QPainter &painter, const QSize &size) const;
-    void SetColor(QColor &field, const QColor &color);
 
     Qt::Alignment m_Alignment = Qt::AlignHCenter;
     QColor m_ColorBack;

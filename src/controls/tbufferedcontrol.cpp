@@ -13,6 +13,17 @@ QRect TBufferedControl::VisibleRect(const QSize &size)
     return QRect(1, 1, std::max(0, size.width() - 2), std::max(0, size.height() - 2));
 }
 
+void TBufferedControl::AssignColor(QColor &field, const QColor &color)
+{
+    if (!color.isValid())
+        return;
+    const QColor opaque(color.rgb());
+    if (opaque == field)
+        return;
+    field = opaque;
+    update();
+}
+
 QImage TBufferedControl::RenderImage() const
 {
     QImage bitmap(size(), QImage::Format_ARGB32_Premultiplied);

@@ -26,6 +26,9 @@ protected:
     virtual void PaintBitmap(QPainter &painter, const QSize &size) const = 0;
     // The part of the off-screen surface that is copied to the control.
     static QRect VisibleRect(const QSize &size);
+    // Sets a colour property and repaints when it changed; invalid colours are refused and every
+    // colour is stored opaque.
+    void AssignColor(QColor &field, const QColor &color);
 
 private:
     QPixmap m_Bitmap;

@@ -17,19 +17,8 @@ TGradientRect::TGradientRect(QWidget *parent)
 
 TGradientRect::~TGradientRect() = default;
 
-void TGradientRect::SetColor(QColor &field, const QColor &color)
-{
-    if (!color.isValid())
-        return;
-    const QColor opaque(color.rgb());
-    if (opaque == field)
-        return;
-    field = opaque;
-    update();
-}
-
-void TGradientRect::SetColorStart(const QColor &color) { SetColor(m_ColorStart, color); }
-void TGradientRect::SetColorEnd(const QColor &color) { SetColor(m_ColorEnd, color); }
+void TGradientRect::SetColorStart(const QColor &color) { AssignColor(m_ColorStart, color); }
+void TGradientRect::SetColorEnd(const QColor &color) { AssignColor(m_ColorEnd, color); }
 
 void TGradientRect::SetDirection(TGradientDirection direction)
 {

@@ -32,7 +32,6 @@ protected:
     void PaintBitmap(QPainter &painter, const QSize &size) const override;
 
 private:
-    void SetColor(QColor &field, const QColor &color);
 
     QColor m_ColorStart;
     QColor m_ColorEnd;

@@ -45,7 +45,7 @@ QList<int> ShellSortOrder(const QList<ShellItem> &items, bool foldersFirst = tru
 // The item for an absolute path or a virtual folder's "shell:" location; a null item when there is
 // no such file or folder.
 ShellItem ParsePathToItem(const QString &path);
-// The item of a special folder (the folder numbers of specialfolders.h); a null item when this
+// The item of a special folder (the folder numbers of desktopfolders.h); a null item when this
 // desktop has no such folder.
 ShellItem SpecialFolderItem(int csidl);
 

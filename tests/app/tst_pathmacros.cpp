@@ -3,7 +3,7 @@
 #include "app/datafiles.h"
 #include "app/inifile.h"
 #include "app/pathmacros.h"
-#include "app/specialfolders.h"
+#include "app/desktopfolders.h"
 #include "testenv.h"
 
 #include <QDir>

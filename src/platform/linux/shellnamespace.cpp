@@ -1,6 +1,6 @@
 #include "platform/shellnamespace.h"
 
-#include "app/specialfolders.h"
+#include "app/desktopfolders.h"
 #include "platform/drivetable.h"
 #include "platform/linux/desktopentry.h"
 #include "platform/recentlyused.h"

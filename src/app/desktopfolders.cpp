@@ -1,4 +1,4 @@
-#include "app/specialfolders.h"
+#include "app/desktopfolders.h"
 
 #include "app/datafiles.h"
 #include "platform/xdgpaths.h"
