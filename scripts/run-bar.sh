@@ -14,7 +14,8 @@ fi
 source scripts/xsession.sh
 start_virtual_display
 home=$(mktemp -d)
-trap 'kill "${bar:-}" 2>/dev/null; stop_virtual_display; rm -rf "$home"' EXIT
+# The bar closes cleanly (SIGTERM) before its display goes away.
+trap '[[ -n "${bar:-}" ]] && kill "$bar" 2>/dev/null && wait "$bar"; stop_virtual_display; rm -rf "$home"' EXIT
 # A private home that has been started before: no first-use question over the picture.
 mkdir -p "$home/.local/share/Brenmoor/Quorix/Data"
 sed 's/^firstuse=1/firstuse=0/' resources/Default/Data/settings.ini \
