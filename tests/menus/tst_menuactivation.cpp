@@ -14,6 +14,8 @@
 #include "menus/tbmenusubitem.h"
 #include "platform/recordinglauncher.h"
 #include "platform/systemsource.h"
+
+#include "fakesystemsource.h"
 #include "testenv.h"
 
 #include <QComboBox>
@@ -26,18 +28,6 @@
 #include <QUrl>
 
 namespace {
-
-class FakeDrives : public SystemSource
-{
-public:
-    QList<DriveInfo> drives;
-    ProcessorTicksReading ReadProcessorTicks() override { return {}; }
-    std::optional<MemoryFigures> ReadMemory() override { return {}; }
-    PowerStatus ReadPower() override { return {}; }
-    std::optional<DiskSpace> ReadDiskSpace(const QString &) override { return {}; }
-    qint64 UptimeMilliseconds() override { return 0; }
-    QList<DriveInfo> ReadDrives() override { return drives; }
-};
 
 // A launch as one line: "action target [argument|argument...] @workingFolder".
 QString Describe(const LaunchRecord &record)
@@ -96,8 +86,7 @@ private:
 
     std::unique_ptr<TestHome> m_home;
     std::unique_ptr<RecordingLauncher> m_launcher;
-    FakeDrives m_drives;
-    SystemSource *m_previousSource = nullptr;
+    std::unique_ptr<FakeSystemSource> m_machine;
     QStringList m_boxes;
 };
 
@@ -122,7 +111,8 @@ void TestMenuActivation::init()
     m_home->writeFile("usr/share/applications/Only.desktop",
                       "[Desktop Entry]\nType=Application\nName=Only\nExec=true\n");
     m_launcher = std::make_unique<RecordingLauncher>();
-    m_previousSource = SetSystemSource(&m_drives);
+    m_machine = std::make_unique<FakeSystemSource>();
+    m_machine->drives.clear();
     m_boxes.clear();
     SetMessageResponder([this](const MessageRequest &request) {
         m_boxes << request.text;
@@ -133,8 +123,7 @@ void TestMenuActivation::init()
 void TestMenuActivation::cleanup()
 {
     SetMessageResponder({});
-    SetSystemSource(m_previousSource);
-    m_drives.drives.clear();
+    m_machine.reset();
     m_launcher.reset();
     m_home.reset();
 }
@@ -236,7 +225,7 @@ void TestMenuActivation::autoRun()
     m_home->writeFile("cdrom/SETUP/Run.sh", "#!/bin/sh\n");
     MakeExecutable(Root() + "/cdrom/SETUP/Run.sh");
     m_home->writeFile("plain/readme.txt", "x");
-    m_drives.drives = {{'C', "/", "/dev/sda1", "", DriveType::Fixed},
+    m_machine->drives = {{'C', "/", "/dev/sda1", "", DriveType::Fixed},
                        {'E', Root() + "/cdrom/", "/dev/sr0", "Game & Fun", DriveType::CdRom},
                        {'F', {}, "/dev/sr1", "", DriveType::CdRom},
                        {'G', Root() + "/plain/", "/dev/sr2", "Photos", DriveType::CdRom},

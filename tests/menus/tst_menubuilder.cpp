@@ -8,6 +8,8 @@
 #include "platform/recordinglauncher.h"
 #include "platform/shellnamespace.h"
 #include "platform/systemsource.h"
+
+#include "fakesystemsource.h"
 #include "testenv.h"
 
 #include <QDateTime>
@@ -20,19 +22,6 @@
 #include <QTest>
 
 namespace {
-
-// Drives of a machine that does not exist: / and one data volume.
-class FakeDrives : public SystemSource
-{
-public:
-    QList<DriveInfo> drives;
-    ProcessorTicksReading ReadProcessorTicks() override { return {}; }
-    std::optional<MemoryFigures> ReadMemory() override { return {}; }
-    PowerStatus ReadPower() override { return {}; }
-    std::optional<DiskSpace> ReadDiskSpace(const QString &) override { return {}; }
-    qint64 UptimeMilliseconds() override { return 0; }
-    QList<DriveInfo> ReadDrives() override { return drives; }
-};
 
 // Captions of a menu: separators as "-", submenus with a trailing ">".
 QStringList Captions(const QWidget *menu)
@@ -118,8 +107,7 @@ private:
     std::unique_ptr<TestHome> m_home;
     std::unique_ptr<MenuBuilder> m_builder;
     std::unique_ptr<QMenuBar> m_bar;
-    FakeDrives m_drives;
-    SystemSource *m_previousSource = nullptr;
+    std::unique_ptr<FakeSystemSource> m_machine;
 };
 
 void TestMenuBuilder::initTestCase()
@@ -141,10 +129,10 @@ void TestMenuBuilder::init()
     m_home->writeFile(".local/share/Brenmoor/Quorix/Favorites/notes.txt", "x");
     m_home->writeFile(".local/share/applications/mine.desktop", DesktopFile("My Tool"));
     m_home->writeFile("usr/share/applications/system.desktop", DesktopFile("System Tool"));
-    m_drives.drives = {{'C', "/", "/dev/sda1", "", DriveType::Fixed},
+    m_machine = std::make_unique<FakeSystemSource>();
+    m_machine->drives = {{'C', "/", "/dev/sda1", "", DriveType::Fixed},
                        {'D', Root() + "/data/", "/dev/sdb1", "Data", DriveType::Fixed},
                        {'E', {}, "/dev/sr0", "", DriveType::CdRom}};
-    m_previousSource = SetSystemSource(&m_drives);
     SetPrinterLister([] { return QList<PrinterEntry>{{"laser", "Office Laser"}, {"ink", ""}}; });
     m_builder = std::make_unique<MenuBuilder>();
     m_builder->SetMaxNumber(125);
@@ -156,7 +144,7 @@ void TestMenuBuilder::cleanup()
     m_bar.reset();
     m_builder.reset();
     SetPrinterLister({});
-    SetSystemSource(m_previousSource);
+    m_machine.reset();
     m_home.reset();
 }
 
