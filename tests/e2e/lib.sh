@@ -86,6 +86,15 @@ start_quorix() {
 }
 
 bar_window() { xdotool search --name '^QuorixMainMenu$' 2>/dev/null | head -n 1; }
+# How many of Quorix's windows are visible (the bar plus its open popups).
+visible_quorix_windows() { xdotool search --onlyvisible --class quorix 2>/dev/null | wc -l; }
+# The left edge of the right-most open popup (empty when none is open).
+popup_left() {
+    local bar w; bar=$(bar_window)
+    for w in $(xdotool search --onlyvisible --class quorix 2>/dev/null); do
+        [[ "$w" == "$bar" ]] || window_geometry "$w" | awk '{print $1}'
+    done | sort -n | tail -n 1
+}
 wait_for_bar() { wait_for '[[ -n "$(bar_window)" ]]' "${1:-15}"; }
 
 # Waits up to $2 seconds for process $1 to end; returns 1 when it is still running.

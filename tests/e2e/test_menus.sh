@@ -32,9 +32,11 @@ open_work_menu() {
     xdotool mousemove $((bx + 36)) $((by + bh / 2))
     sleep 0.3
     xdotool mousedown 1 sleep 0.1 mouseup 1
-    sleep 0.7
+    wait_for '[[ -n "$(popup_left)" ]]' 10 || fail "Main did not open"
+    local main_left; main_left=$(popup_left)
     xdotool key Right
-    sleep 0.7
+    wait_for "[[ \$(popup_left) -gt $main_left ]]" 10 || fail "the Work menu did not open"
+    sleep 0.3
 }
 
 # --- first opening: the folder's entries, the program among them starts ---------------------------
@@ -63,9 +65,10 @@ wait_for 'xdotool search --name "^quorix-e2e-window$"' 10 || fail "the test wind
 xdotool mousemove $((bx + 36)) $((by + bh / 2))
 sleep 0.3
 xdotool mousedown 1 sleep 0.1 mouseup 1
-sleep 0.7
+wait_for '[[ -n "$(popup_left)" ]]' 10 || fail "Main did not open"
 xdotool key Up Up Up Right
-sleep 0.7
+wait_for '(( $(visible_quorix_windows) >= 3 ))' 10 || fail "the Close submenu did not open"
+sleep 0.3
 screenshot menus-close-list
 # Entries: Quorix (highlighted), Shut Down..., then the windows.
 xdotool key Down Down Return
