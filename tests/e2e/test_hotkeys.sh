@@ -116,7 +116,8 @@ write_hotkeys "8|118|ExecuteFile|$WORK/inactive.sh|1" \
               "8|119|OpenQuorix||1"
 # "Main" from the keyboard: Run..., AutoRun, Settings, Refresh Quorix.
 xdotool key super+F8
-sleep 0.7
+wait_for '[[ -n "$(popup_left)" ]]' 10 || fail "OpenQuorix did not open Main for the refresh"
+sleep 0.3
 xdotool key Down Down Down Return
 sleep 1
 xdotool key super+F9

@@ -49,9 +49,10 @@ read -r bx by bw bh < <(window_geometry "$bar")
 xdotool mousemove $((bx + 36)) $((by + bh / 2))
 sleep 0.3
 xdotool mousedown 1 sleep 0.1 mouseup 1
-sleep 0.7
+wait_for '[[ -n "$(popup_left)" ]]' 10 || fail "Main did not open"
 screenshot startup-main-menu
 xdotool key Up Up Up Right
+wait_for '(( $(visible_quorix_windows) >= 3 ))' 10 || fail "the Close submenu did not open"
 sleep 0.3
 screenshot startup-close-menu
 xdotool key Return

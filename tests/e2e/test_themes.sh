@@ -48,7 +48,9 @@ check_theme() {
     sleep 1
     # Open "Main" and rest the pointer on its first entry.
     xdotool mousemove 36 $((row / 2)); sleep 0.3
-    xdotool mousedown 1 sleep 0.1 mouseup 1; sleep 0.8
+    xdotool mousedown 1 sleep 0.1 mouseup 1
+    wait_for '[[ -n "$(popup_left)" ]]' 10 || fail "$theme: Main did not open"
+    sleep 0.3
     xdotool mousemove 60 $((bh + 12)); sleep 0.8
     local shot=$SCREEN_DIR/themes-$theme.png
     screenshot "themes-$theme"
