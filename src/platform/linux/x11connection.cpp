@@ -15,6 +15,16 @@ struct FreeDeleter
 template <typename T>
 using XcbPtr = std::unique_ptr<T, FreeDeleter>;
 
+// A window's attributes, or null when it is gone; the error never reaches Qt's handler.
+XcbPtr<xcb_get_window_attributes_reply_t> WindowAttributes(xcb_connection_t *connection, xcb_window_t window)
+{
+    xcb_generic_error_t *error = nullptr;
+    XcbPtr<xcb_get_window_attributes_reply_t> reply(xcb_get_window_attributes_reply(
+        connection, xcb_get_window_attributes(connection, window), &error));
+    std::free(error);
+    return reply;
+}
+
 xcb_screen_t *screenOfNumber(xcb_connection_t *connection, int number)
 {
     xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(connection));
@@ -236,10 +246,7 @@ bool X11Connection::WindowExists(xcb_window_t window)
 {
     if (!IsValid() || window == XCB_WINDOW_NONE)
         return false;
-    xcb_generic_error_t *error = nullptr;
-    XcbPtr<xcb_get_window_attributes_reply_t> reply(xcb_get_window_attributes_reply(
-        m_connection, xcb_get_window_attributes(m_connection, window), &error));
-    std::free(error);
+    const auto reply = WindowAttributes(m_connection, window);
     return reply != nullptr;
 }
 
@@ -247,10 +254,7 @@ bool X11Connection::IsMapped(xcb_window_t window)
 {
     if (!IsValid() || window == XCB_WINDOW_NONE)
         return false;
-    xcb_generic_error_t *error = nullptr;
-    XcbPtr<xcb_get_window_attributes_reply_t> reply(xcb_get_window_attributes_reply(
-        m_connection, xcb_get_window_attributes(m_connection, window), &error));
-    std::free(error);
+    const auto reply = WindowAttributes(m_connection, window);
     return reply && reply->map_state != XCB_MAP_STATE_UNMAPPED;
 }
 
@@ -258,10 +262,7 @@ bool X11Connection::AddEventMask(xcb_window_t window, quint32 mask)
 {
     if (!IsValid() || window == XCB_WINDOW_NONE)
         return false;
-    xcb_generic_error_t *error = nullptr;
-    XcbPtr<xcb_get_window_attributes_reply_t> reply(xcb_get_window_attributes_reply(
-        m_connection, xcb_get_window_attributes(m_connection, window), &error));
-    std::free(error);
+    const auto reply = WindowAttributes(m_connection, window);
     if (!reply || (reply->your_event_mask & mask) == mask)
         return false;
     const quint32 value = reply->your_event_mask | mask;
@@ -277,10 +278,7 @@ void X11Connection::RemoveEventMask(xcb_window_t window, quint32 mask)
 {
     if (!IsValid() || window == XCB_WINDOW_NONE)
         return;
-    xcb_generic_error_t *error = nullptr;
-    XcbPtr<xcb_get_window_attributes_reply_t> reply(xcb_get_window_attributes_reply(
-        m_connection, xcb_get_window_attributes(m_connection, window), &error));
-    std::free(error);
+    const auto reply = WindowAttributes(m_connection, window);
     if (!reply || (reply->your_event_mask & mask) == 0)
         return;
     const quint32 value = reply->your_event_mask & ~mask;
