@@ -6,7 +6,7 @@
 // First the one-second ticks are run back to back (the logic and the repaints of meters whose
 // value changed); then the real timers run for a while, event loop included. Both are reported as
 // processor time per minute of idle bar.
-#include "app/barsettings.h"
+#include "foundation/barsettings.h"
 #include "appearance/themecolors.h"
 #include "controls/tblabel.h"
 #include "infobar/infobar.h"

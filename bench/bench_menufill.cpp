@@ -1,6 +1,6 @@
 // How long a folder menu takes to open with 1,000, 10,000 and 50,000 files (limit 125), beside a
 // plain listing of the same folder: one listing, one sort, and entries only for what is shown.
-#include "app/builtinimages.h"
+#include "foundation/builtinimages.h"
 #include "menus/menubuilder.h"
 #include "menus/tbmenusubitem.h"
 

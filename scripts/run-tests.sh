@@ -8,6 +8,9 @@ scripts/setup.sh || exit 1
 export QT_QPA_PLATFORM=offscreen
 status=0
 
+echo "== layers"
+python3 scripts/check-layers.py || status=1
+
 echo "== build"
 scripts/build.sh build || exit 1
 
@@ -17,12 +20,13 @@ scripts/build.sh build-asan -DQUORIX_SANITIZE=ON -DQUORIX_BUILD_BENCH=OFF || exi
 echo "== build fuzz targets"
 export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
 if [[ ! -f build-fuzz/build.ninja ]]; then
-    cmake -S tests/fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo || exit 1
+    cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DQUORIX_FUZZ=ON -DQUORIX_BUILD_TESTS=OFF -DQUORIX_BUILD_BENCH=OFF || exit 1
 fi
-ninja -C build-fuzz -j"$(nproc)" || exit 1
+ninja -C build-fuzz -j"$(nproc)" fuzz_targets || exit 1
 
 echo "== fuzz (${QUORIX_FUZZ_SECONDS:=20} s each)"
-for target in build-fuzz/fuzz_*; do
+for target in build-fuzz/tests/fuzz/fuzz_*; do
     [[ -f "$target" && -x "$target" ]] || continue
     name=$(basename "$target")
     corpus=$(mktemp -d)

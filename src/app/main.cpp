@@ -1,11 +1,11 @@
 // Program entry: one bar per user and display, a data folder filled from the default copies, the
 // data module, then the bar window until "Close" > "Quorix" (or the session ends).
-#include "app/appinfo.h"
-#include "app/builtinimages.h"
-#include "app/datafiles.h"
-#include "app/messages.h"
+#include "foundation/appinfo.h"
+#include "foundation/builtinimages.h"
+#include "foundation/datafiles.h"
+#include "foundation/messages.h"
 #include "app/tmainmenu.h"
-#include "app/tracelog.h"
+#include "foundation/tracelog.h"
 #include "core/td.h"
 #include "platform/singleinstance.h"
 #include "platform/terminationsignals.h"

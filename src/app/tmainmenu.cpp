@@ -1,11 +1,13 @@
 #include "app/tmainmenu.h"
 
-#include "app/appinfo.h"
-#include "app/builtinimages.h"
-#include "app/datafiles.h"
-#include "app/inifile.h"
-#include "app/messages.h"
-#include "app/tracelog.h"
+#include "foundation/appinfo.h"
+#include "foundation/barrequests.h"
+#include "foundation/builtinimages.h"
+#include "foundation/datafiles.h"
+#include "foundation/programfolder.h"
+#include "base/inifile.h"
+#include "foundation/messages.h"
+#include "foundation/tracelog.h"
 #include "appearance/menustyle.h"
 #include "appearance/ttbxquorixtheme.h"
 #include "controls/tappbar.h"
@@ -175,6 +177,7 @@ void TMainMenu::BuildMainMenu()
     TBItem6 = AddCommand(Main1, QStringLiteral("TBItem6"), QStringLiteral("About..."));
 
     connect(RefreshMenu1, &QAction::triggered, this, &TMainMenu::RefreshMenu1Click);
+    connect(&BarRequests::Instance(), &BarRequests::RefreshRequested, this, &TMainMenu::RefreshMenu1Click);
     connect(Explode1, &QAction::triggered, this, &TMainMenu::Explode1Click);
 
     m_popupPlacer = new TBarPopupPlacer(M);

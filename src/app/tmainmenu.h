@@ -2,8 +2,9 @@
 // the marquee panel and the info bar row. It lives from start-up until "Close" > "Quorix".
 #pragma once
 
-#include "app/barsettings.h"
+#include "foundation/barsettings.h"
 #include "controls/tappbar.h"
+#include "core/databar.h"
 #include "controls/tblabel.h"
 
 #include <QStringList>
@@ -23,7 +24,7 @@ class MainMenuCommands;
 class HotkeyTable;
 class RunBox;
 
-class TMainMenu : public TAppBar
+class TMainMenu : public TAppBar, public DataBar
 {
     Q_OBJECT
 
@@ -37,18 +38,18 @@ public:
 
     const BarSettings &Settings() const { return m_settings; }
     const QStringList &MarqueeLines() const;
-    // 255 opaque; the value the bar returns to when it is not active.
-    int BlendValue() const { return m_blendValue; }
-    // Shows the bar with a blend value (255 opaque) without changing the stored one.
-    void SetBlend(int value);
+    // What the data module sees of the bar.
+    QWidget *BarWindow() override { return this; }
+    bool OpaqueWhileActive() const override { return m_settings.noAlphaOnActivate; }
+    int BlendValue() const override { return m_blendValue; }
+    void SetBlend(int value) override;
+    QStyle *MenuStyle() const override { return m_menuStyle; }
+    QLabel *Marquee() const override { return MarqueeLabel; }
     // The blend value the window shows now.
     int CurrentBlend() const { return m_currentBlend; }
-    // The menu painter the bar and its menus are drawn with, and the marquee label.
-    QStyle *MenuStyle() const { return m_menuStyle; }
-    QLabel *Marquee() const { return MarqueeLabel; }
 
 public Q_SLOTS:
-    void RefreshMenu1Click();
+    void RefreshMenu1Click() override;
     void Explode1Click();
 
 protected:

@@ -1,6 +1,6 @@
 #include "appearance/themecolors.h"
 
-#include "app/inifile.h"
+#include "base/inifile.h"
 
 #include <QFont>
 #include <array>

@@ -1,7 +1,7 @@
 #include "appearance/themesfile.h"
 
-#include "app/appinfo.h"
-#include "app/inifile.h"
+#include "foundation/appinfo.h"
+#include "base/inifile.h"
 
 #include <QFileInfo>
 

@@ -7,8 +7,9 @@
 // application-bar service when it is first shown (or at CreateAppBar) and docks there.
 #pragma once
 
+#include "controls/tappbartypes.h"
+
 #include <QElapsedTimer>
-#include <QFlags>
 #include <QRect>
 #include <QWidget>
 
@@ -18,18 +19,6 @@ class AppBarService;
 class QTimer;
 struct TAppBarMinMax;
 struct TAppBarSizeLimits;
-
-enum TAppBarEdge { abeLeft = 0, abeTop = 1, abeRight = 2, abeBottom = 3, abeUnknown = 4, abeFloat = 5 };
-enum TAppBarFlag {
-    abfAllowLeft = 1,
-    abfAllowTop = 2,
-    abfAllowRight = 4,
-    abfAllowBottom = 8,
-    abfAllowFloat = 16
-};
-Q_DECLARE_FLAGS(TAppBarFlags, TAppBarFlag)
-Q_DECLARE_OPERATORS_FOR_FLAGS(TAppBarFlags)
-enum TAppBarTaskEntry { abtShow = 0, abtHide = 1, abtFloatDependent = 2 };
 
 class TAppBar : public QWidget
 {

@@ -3,7 +3,7 @@
 // so they can be checked without a window.
 #pragma once
 
-#include "controls/tappbar.h"
+#include "controls/tappbartypes.h"
 
 #include <QPoint>
 #include <QRect>

@@ -1,8 +1,8 @@
 #include "core/hotkeycommands.h"
 
-#include "app/appinfo.h"
-#include "app/messages.h"
-#include "app/pathmacros.h"
+#include "foundation/appinfo.h"
+#include "foundation/messages.h"
+#include "foundation/pathmacros.h"
 #include "core/windowcontrol.h"
 #include "platform/launcher.h"
 

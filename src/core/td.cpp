@@ -1,11 +1,11 @@
 #include "core/td.h"
 
-#include "app/appinfo.h"
-#include "app/datafiles.h"
-#include "app/inifile.h"
+#include "foundation/appinfo.h"
+#include "foundation/datafiles.h"
+#include "base/inifile.h"
 #include "appearance/themeapply.h"
-#include "app/messages.h"
-#include "app/tmainmenu.h"
+#include "foundation/messages.h"
+#include "core/databar.h"
 #include "core/hotkeycommands.h"
 #include "infobar/infobarvalue.h"
 #include "infobar/marqueevalues.h"
@@ -13,6 +13,7 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QWidget>
 
 namespace {
 TD *g_instance = nullptr;
@@ -46,13 +47,14 @@ void TD::DataModuleCreate()
     });
 }
 
-void TD::AttachBar(TMainMenu *bar)
+void TD::AttachBar(DataBar *bar)
 {
-    if (m_bar)
-        m_bar->removeEventFilter(this);
+    if (m_barWindow)
+        m_barWindow->removeEventFilter(this);
     m_bar = bar;
-    if (m_bar)
-        m_bar->installEventFilter(this);
+    m_barWindow = bar ? bar->BarWindow() : nullptr;
+    if (m_barWindow)
+        m_barWindow->installEventFilter(this);
 }
 
 void TD::ExecuteHotkeyCommand(const QString &function, const QString &params)
@@ -79,7 +81,8 @@ bool TD::CreateSubstituteTaskbar()
 
 void TD::ApplyTheme(QWidget *form)
 {
-    if (!m_bar || form != m_bar)
+    DataBar *bar = Bar();
+    if (!bar || form != m_barWindow)
         return;
     QString error;
     const std::optional<ThemeColors> colors =
@@ -89,27 +92,27 @@ void TD::ApplyTheme(QWidget *form)
         return;
     }
     m_themeColors = *colors;
-    ApplyThemeToPainter(m_bar->MenuStyle(), m_themeColors);
-    ApplyThemeToBar(m_bar, m_themeColors);
-    ApplyThemeToMarquee(m_bar->Marquee(), m_themeColors);
+    ApplyThemeToPainter(bar->MenuStyle(), m_themeColors);
+    ApplyThemeToBar(form, m_themeColors);
+    ApplyThemeToMarquee(bar->Marquee(), m_themeColors);
 }
 
 void TD::ApplicationEvents1Activate()
 {
-    if (m_bar && m_bar->Settings().noAlphaOnActivate && m_bar->BlendValue() != 0)
-        m_bar->SetBlend(255);
+    if (DataBar *bar = Bar(); bar && bar->OpaqueWhileActive() && bar->BlendValue() != 0)
+        bar->SetBlend(255);
 }
 
 void TD::ApplicationEvents1Deactivate()
 {
-    if (m_bar && m_bar->Settings().noAlphaOnActivate && m_bar->BlendValue() != 0)
-        m_bar->SetBlend(m_bar->BlendValue());
+    if (DataBar *bar = Bar(); bar && bar->OpaqueWhileActive() && bar->BlendValue() != 0)
+        bar->SetBlend(bar->BlendValue());
 }
 
 void TD::ApplicationEvents1SettingChange()
 {
-    if (m_bar)
-        m_bar->RefreshMenu1Click();
+    if (DataBar *bar = Bar())
+        bar->RefreshMenu1Click();
 }
 
 bool TD::eventFilter(QObject *watched, QEvent *event)
@@ -117,7 +120,7 @@ bool TD::eventFilter(QObject *watched, QEvent *event)
     // Qt reports a new icon theme as a theme change of every window; one refresh is enough. The
     // event type is tested first: while the bar is being destroyed its events still pass here,
     // and comparing with the half-destroyed bar is undefined.
-    if (event->type() == QEvent::ThemeChange && watched == m_bar)
+    if (event->type() == QEvent::ThemeChange && m_barWindow && watched == m_barWindow)
         ApplicationEvents1SettingChange();
     return QObject::eventFilter(watched, event);
 }

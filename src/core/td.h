@@ -13,8 +13,8 @@
 
 #include <memory>
 
+class DataBar;
 class HotkeyCommands;
-class TMainMenu;
 
 class TD : public QObject
 {
@@ -28,8 +28,8 @@ public:
     static TD *Instance();
 
     // The bar window, once it exists; the module acts on it for activation and theme changes.
-    void AttachBar(TMainMenu *bar);
-    TMainMenu *Bar() const { return m_bar; }
+    void AttachBar(DataBar *bar);
+    DataBar *Bar() const { return m_barWindow.isNull() ? nullptr : m_bar; }
 
     // Records whether a taskbar window exists and stands in for it when none does, so that
     // programs with notification icons find one. Called by every settings read.
@@ -76,7 +76,8 @@ protected:
 
 private:
     void DataModuleCreate();
-    QPointer<TMainMenu> m_bar;
+    DataBar *m_bar = nullptr;
+    QPointer<QWidget> m_barWindow; // guards m_bar: the bar may go first
     bool m_taskbarPresent = false;
     ThemeColors m_themeColors = DefaultThemeColors();
     std::unique_ptr<HotkeyCommands> m_hotkeyCommands;

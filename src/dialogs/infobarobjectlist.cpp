@@ -1,6 +1,6 @@
 #include "dialogs/infobarobjectlist.h"
 
-#include "app/inifile.h"
+#include "base/inifile.h"
 #include "dialogs/tsettingslistitem.h"
 #include "infobar/infobarsettings.h"
 

@@ -1,8 +1,8 @@
 #include "dialogs/tabout.h"
 
-#include "app/appinfo.h"
-#include "app/builtinimages.h"
-#include "app/formplacement.h"
+#include "foundation/appinfo.h"
+#include "foundation/builtinimages.h"
+#include "foundation/formplacement.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>

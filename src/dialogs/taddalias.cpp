@@ -1,8 +1,8 @@
 #include "dialogs/taddalias.h"
 
-#include "app/formplacement.h"
-#include "app/messages.h"
-#include "app/pathmacros.h"
+#include "foundation/formplacement.h"
+#include "foundation/messages.h"
+#include "foundation/pathmacros.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "dialogs/taddhotkey.h"
 
-#include "app/formplacement.h"
-#include "app/messages.h"
+#include "foundation/formplacement.h"
+#include "foundation/messages.h"
 #include "controls/thotkeyedit.h"
 #include "dialogs/hotkeylist.h"
 #include "platform/virtualkeys.h"

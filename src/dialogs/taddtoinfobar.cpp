@@ -1,7 +1,7 @@
 #include "dialogs/taddtoinfobar.h"
 
-#include "app/formplacement.h"
-#include "app/messages.h"
+#include "foundation/formplacement.h"
+#include "foundation/messages.h"
 #include "controls/tbedit.h"
 #include "dialogs/tsettingslistitem.h"
 #include "platform/drivetable.h"

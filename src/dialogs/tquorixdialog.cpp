@@ -1,6 +1,6 @@
 #include "dialogs/tquorixdialog.h"
 
-#include "app/formplacement.h"
+#include "foundation/formplacement.h"
 
 #include <QKeyEvent>
 

@@ -1,9 +1,9 @@
 #include "dialogs/trundialog.h"
 
-#include "app/builtinimages.h"
-#include "app/formplacement.h"
-#include "app/messages.h"
-#include "app/pathmacros.h"
+#include "foundation/builtinimages.h"
+#include "foundation/formplacement.h"
+#include "foundation/messages.h"
+#include "foundation/pathmacros.h"
 #include "platform/launcher.h"
 #include "platform/xdgpaths.h"
 

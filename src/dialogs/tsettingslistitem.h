@@ -2,7 +2,7 @@
 // whole record it shows as a name/value list. Copying a line copies its record.
 #pragma once
 
-#include "app/namedvalues.h"
+#include "base/namedvalues.h"
 
 #include <QTreeWidgetItem>
 

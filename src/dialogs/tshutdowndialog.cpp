@@ -1,8 +1,8 @@
 #include "dialogs/tshutdowndialog.h"
 
-#include "app/builtinimages.h"
-#include "app/formplacement.h"
-#include "app/messages.h"
+#include "foundation/builtinimages.h"
+#include "foundation/formplacement.h"
+#include "foundation/messages.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>

@@ -1,9 +1,9 @@
 #include "infobar/infobar.h"
 
-#include "app/datafiles.h"
-#include "app/inifile.h"
-#include "app/namedvalues.h"
-#include "app/tracelog.h"
+#include "foundation/datafiles.h"
+#include "base/inifile.h"
+#include "base/namedvalues.h"
+#include "foundation/tracelog.h"
 #include "appearance/colorconversion.h"
 #include "appearance/themecolors.h"
 #include "infobar/cpuusagesampler.h"

@@ -1,6 +1,6 @@
 #include "infobar/infobarsettings.h"
 
-#include "app/inifile.h"
+#include "base/inifile.h"
 
 #include <algorithm>
 

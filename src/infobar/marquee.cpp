@@ -1,7 +1,7 @@
 #include "infobar/marquee.h"
 
-#include "app/appinfo.h"
-#include "app/barsettings.h"
+#include "foundation/appinfo.h"
+#include "foundation/barsettings.h"
 #include "controls/tblabel.h"
 #include "infobar/cpuusagesampler.h"
 #include "infobar/marqueevalues.h"

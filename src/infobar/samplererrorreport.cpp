@@ -1,8 +1,8 @@
 #include "infobar/samplererrorreport.h"
 
-#include "app/appinfo.h"
-#include "app/messages.h"
-#include "app/tracelog.h"
+#include "foundation/appinfo.h"
+#include "foundation/messages.h"
+#include "foundation/tracelog.h"
 
 namespace {
 bool g_showing = false;

@@ -1,5 +1,7 @@
 #include "infobar/systemfigures.h"
 
+#include "platform/drivetable.h"
+
 #include <algorithm>
 #include <climits>
 

@@ -1,8 +1,9 @@
 #include "menus/menuactivation.h"
 
-#include "app/inifile.h"
-#include "app/pathmacros.h"
-#include "app/tracelog.h"
+#include "base/inifile.h"
+#include "foundation/desktopfolders.h"
+#include "foundation/pathmacros.h"
+#include "foundation/tracelog.h"
 #include "menus/menumasks.h"
 #include "menus/tbmenuitem.h"
 #include "platform/internetshortcut.h"

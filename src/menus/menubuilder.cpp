@@ -1,9 +1,9 @@
 #include "menus/menubuilder.h"
 
-#include "app/datafiles.h"
-#include "app/inifile.h"
-#include "app/pathmacros.h"
-#include "app/tmainmenu.h" // completes the bar type that the data module points to
+#include "foundation/datafiles.h"
+#include "foundation/desktopfolders.h"
+#include "base/inifile.h"
+#include "foundation/pathmacros.h"
 #include "core/td.h"
 #include "menus/menuactivation.h"
 #include "menus/menuicons.h"

@@ -1,7 +1,7 @@
 #include "menus/menudefinitions.h"
 
-#include "app/inifile.h"
-#include "app/namedvalues.h"
+#include "base/inifile.h"
+#include "base/namedvalues.h"
 
 #include <QCollator>
 

@@ -1,6 +1,6 @@
 #include "menus/menuicons.h"
 
-#include "app/pathmacros.h"
+#include "foundation/pathmacros.h"
 #include "platform/shellnamespace.h"
 
 #include <QFileInfo>

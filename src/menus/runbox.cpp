@@ -1,7 +1,7 @@
 #include "menus/runbox.h"
 
-#include "app/datafiles.h"
-#include "app/pathmacros.h"
+#include "foundation/datafiles.h"
+#include "foundation/pathmacros.h"
 #include "menus/runhistory.h"
 #include "platform/launcher.h"
 

@@ -1,6 +1,6 @@
 #include "menus/runhistory.h"
 
-#include "app/atomicfile.h"
+#include "base/atomicfile.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -3,20 +3,9 @@
 // mount point, then the optical drives (mounted or not).
 #pragma once
 
-#include <QChar>
+#include "platform/driveinfo.h"
+
 #include <QList>
-#include <QString>
-
-enum class DriveType { Fixed, CdRom, Removable, Remote };
-
-struct DriveInfo
-{
-    QChar letter;          // 'C', 'D', ...
-    QString mountPoint;    // ends with "/"; empty for an optical drive without a disc
-    QString device;        // e.g. "/dev/sr0"
-    QString label;         // volume label or a readable name
-    DriveType type = DriveType::Fixed;
-};
 
 // The current table, read afresh on every call.
 QList<DriveInfo> DriveTable();

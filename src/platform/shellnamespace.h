@@ -45,9 +45,6 @@ QList<int> ShellSortOrder(const QList<ShellItem> &items, bool foldersFirst = tru
 // The item for an absolute path or a virtual folder's "shell:" location; a null item when there is
 // no such file or folder.
 ShellItem ParsePathToItem(const QString &path);
-// The item of a special folder (the folder numbers of desktopfolders.h); a null item when this
-// desktop has no such folder.
-ShellItem SpecialFolderItem(int csidl);
 
 // The small icon of an item: its own icon name or file, else the theme icon of its content type.
 QIcon ShellItemIcon(const ShellItem &item);

@@ -3,7 +3,7 @@
 // can put a fake in place of the running machine.
 #pragma once
 
-#include "platform/drivetable.h"
+#include "platform/driveinfo.h"
 
 #include <QByteArray>
 #include <QList>

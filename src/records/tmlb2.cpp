@@ -1,6 +1,6 @@
 #include "records/tmlb2.h"
 
-#include "app/atomicfile.h"
+#include "base/atomicfile.h"
 
 #include <QFile>
 #include <QtEndian>

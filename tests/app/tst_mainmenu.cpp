@@ -1,9 +1,10 @@
 // The bar window's life: the fixed Main menu a user finds every day, the first-use question asked
 // exactly once, the version stamp, and the height stored at the end.
-#include "app/appinfo.h"
-#include "app/datafiles.h"
-#include "app/inifile.h"
-#include "app/messages.h"
+#include "foundation/appinfo.h"
+#include "foundation/datafiles.h"
+#include "foundation/programfolder.h"
+#include "base/inifile.h"
+#include "foundation/messages.h"
 #include "app/tmainmenu.h"
 #include "core/td.h"
 #include "platform/registry.h"

@@ -1,5 +1,5 @@
 // Colour texts of themes, the theme section with its defaults, and the named themes file.
-#include "app/inifile.h"
+#include "base/inifile.h"
 #include "appearance/colorconversion.h"
 #include "appearance/colorvalue.h"
 #include "appearance/themecolors.h"

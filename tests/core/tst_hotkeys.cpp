@@ -2,9 +2,9 @@
 // read by position, registered in file order under their position, released before every reload,
 // and a press runs the first matching record. The five commands act on the focused window, start
 // files, or open the bar's menu; a fake desktop stands in for the window manager.
-#include "app/datafiles.h"
-#include "app/messages.h"
-#include "app/pathmacros.h"
+#include "foundation/datafiles.h"
+#include "foundation/messages.h"
+#include "foundation/pathmacros.h"
 #include "app/tmainmenu.h"
 #include "core/hotkeycommands.h"
 #include "core/hotkeytable.h"

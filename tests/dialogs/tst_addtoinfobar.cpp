@@ -1,9 +1,9 @@
 // The info bar object editor and the object list it writes into: the objects offered, when "OK"
 // may be pressed, the messages for bad input in the order the user meets them, what a new or an
 // edited line holds, the remembered position, and the list's round trip through settings.ini.
-#include "app/datafiles.h"
-#include "app/inifile.h"
-#include "app/messages.h"
+#include "foundation/datafiles.h"
+#include "base/inifile.h"
+#include "foundation/messages.h"
 #include "controls/tbedit.h"
 #include "dialogs/infobarobjectlist.h"
 #include "dialogs/taddtoinfobar.h"

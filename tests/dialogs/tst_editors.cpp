@@ -1,9 +1,9 @@
 // The alias and hotkey editors write straight into the settings dialog's lists, so what they refuse
 // and what they write is what ends up in settings.ini and hotkeys.dat. Messages are captured in
 // order; only the first fault of an alias is reported.
-#include "app/datafiles.h"
-#include "app/inifile.h"
-#include "app/messages.h"
+#include "foundation/datafiles.h"
+#include "base/inifile.h"
+#include "foundation/messages.h"
 #include "controls/thotkeyedit.h"
 #include "core/hotkeytable.h"
 #include "dialogs/hotkeylist.h"

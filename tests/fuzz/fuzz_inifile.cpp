@@ -1,6 +1,6 @@
 // INI files are edited by hand and imported from other machines: reading any bytes must neither
 // crash nor hang, and a value written into it must read back.
-#include "app/inifile.h"
+#include "base/inifile.h"
 
 #include <QByteArray>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // Key-value strings come from hand-edited and imported files: parsing any text must end, and what
 // Quorix writes must read back to the same pairs.
-#include "app/namedvalues.h"
+#include "base/namedvalues.h"
 
 #include <QString>
 #include <cstdlib>

@@ -1,8 +1,8 @@
 // The info bar: which stored objects become meters and in what order, their sizes and places, how
 // the one-second tick and clicks refresh them, error meters, the tools a double click opens, and
 // the theme's colours.
-#include "app/datafiles.h"
-#include "app/messages.h"
+#include "foundation/datafiles.h"
+#include "foundation/messages.h"
 #include "appearance/colorconversion.h"
 #include "appearance/themecolors.h"
 #include "controls/tblabel.h"
@@ -10,7 +10,7 @@
 #include "infobar/infobar.h"
 #include "infobar/marquee.h"
 #include "infobar/tquorixbprogressbar.h"
-#include "app/barsettings.h"
+#include "foundation/barsettings.h"
 #include "platform/recordinglauncher.h"
 #include "testenv.h"
 

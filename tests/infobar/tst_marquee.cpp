@@ -1,8 +1,8 @@
 // The marquee: its token language (also with brackets missing), every token's value on a machine
 // of the test's making, the order in which frames show the lines, and where the panel sits.
-#include "app/appinfo.h"
-#include "app/barsettings.h"
-#include "app/messages.h"
+#include "foundation/appinfo.h"
+#include "foundation/barsettings.h"
+#include "foundation/messages.h"
 #include "controls/tblabel.h"
 #include "fakesystemsource.h"
 #include "infobar/marquee.h"

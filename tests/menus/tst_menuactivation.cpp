@@ -1,7 +1,7 @@
 // Choosing an entry must start exactly what it names, the way the user means it, and never hand a
 // text to a shell. A recording launcher stands in for the desktop, so nothing really starts.
-#include "app/datafiles.h"
-#include "app/messages.h"
+#include "foundation/datafiles.h"
+#include "foundation/messages.h"
 #include "app/tmainmenu.h"
 #include "core/td.h"
 #include "dialogs/tabout.h"

@@ -1,7 +1,7 @@
 // What the user sees when a menu of the bar opens: which folder fills it, how many entries, in
 // which order, under which names, and that it shows what the folder holds at the moment it opens.
-#include "app/builtinimages.h"
-#include "app/datafiles.h"
+#include "foundation/builtinimages.h"
+#include "foundation/datafiles.h"
 #include "menus/menubuilder.h"
 #include "menus/tbmenuitem.h"
 #include "menus/tbmenusubitem.h"

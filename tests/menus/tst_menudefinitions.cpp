@@ -1,6 +1,6 @@
 // The menu definitions file is edited by hand and by the menu designer; every stored entry must
 // read back with the same meaning (shown or skipped, limit, mask, icon) as when it was written.
-#include "app/inifile.h"
+#include "base/inifile.h"
 #include "menus/menudefinitions.h"
 
 #include <QTest>

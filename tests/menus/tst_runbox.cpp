@@ -1,8 +1,8 @@
 // The Run box remembers what the user ran: newest first, one entry per text whatever its case, no
 // more than "runcount", in a CR LF text file that survives hand edits and damage. A word in dollar
 // signs alone opens its folder; everything else starts as typed.
-#include "app/datafiles.h"
-#include "app/pathmacros.h"
+#include "foundation/datafiles.h"
+#include "foundation/pathmacros.h"
 #include "menus/runbox.h"
 #include "menus/runhistory.h"
 #include "platform/recordinglauncher.h"

@@ -3,6 +3,7 @@
 #include "platform/internetshortcut.h"
 #include "platform/recentlyused.h"
 #include "platform/shellnamespace.h"
+#include "foundation/desktopfolders.h"
 #include "testenv.h"
 
 #include <QDateTime>

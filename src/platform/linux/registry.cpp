@@ -1,7 +1,7 @@
 #include "platform/registry.h"
 
-#include "app/atomicfile.h"
-#include "app/inifile.h"
+#include "base/atomicfile.h"
+#include "base/inifile.h"
 #include "platform/xdgpaths.h"
 
 #include <QDir>

@@ -1,6 +1,5 @@
 #include "platform/shellnamespace.h"
 
-#include "app/desktopfolders.h"
 #include "platform/drivetable.h"
 #include "platform/linux/desktopentry.h"
 #include "platform/recentlyused.h"
@@ -277,20 +276,6 @@ ShellItem ParsePathToItem(const QString &path)
     else if (IsDesktopEntryName(item.displayName))
         ApplyDesktopEntry(item); // shown or not, a path given directly is that entry
     return item;
-}
-
-ShellItem SpecialFolderItem(int csidl)
-{
-    switch (csidl) {
-    case csidlControls: return VirtualFolderItem(QString::fromLatin1(kShellControlPanel));
-    case csidlDrives: return VirtualFolderItem(QString::fromLatin1(kShellMyComputer));
-    case csidlNetwork: return VirtualFolderItem(QString::fromLatin1(kShellNetwork));
-    case csidlPrinters: return VirtualFolderItem(QString::fromLatin1(kShellPrinters));
-    case csidlBitBucket: return VirtualFolderItem(QString::fromLatin1(kShellTrash));
-    default: break;
-    }
-    const QString folder = SpecialFolderPath(csidl);
-    return folder.isEmpty() ? ShellItem() : ParsePathToItem(folder);
 }
 
 void SetPrinterLister(PrinterLister lister)

@@ -1,6 +1,6 @@
 // Key-value strings are how menu entries, info bar objects and project items are stored: a reader
 // that misparses or hangs on one loses the user's menus.
-#include "app/namedvalues.h"
+#include "base/namedvalues.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "app/builtinimages.h"
+#include "foundation/builtinimages.h"
 
 #include <QStringList>
 

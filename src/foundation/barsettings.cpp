@@ -1,6 +1,6 @@
-#include "app/barsettings.h"
+#include "foundation/barsettings.h"
 
-#include "app/inifile.h"
+#include "base/inifile.h"
 
 long long RoundHalfEven(long long numerator, long long denominator)
 {

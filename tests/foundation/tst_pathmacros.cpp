@@ -1,9 +1,9 @@
 // Path macros are in every stored menu, alias, hotkey and Run box entry: a wrong expansion starts
 // the wrong program or opens nothing.
-#include "app/datafiles.h"
-#include "app/inifile.h"
-#include "app/pathmacros.h"
-#include "app/desktopfolders.h"
+#include "foundation/datafiles.h"
+#include "base/inifile.h"
+#include "foundation/pathmacros.h"
+#include "foundation/desktopfolders.h"
 #include "testenv.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "app/tracelog.h"
+#include "foundation/tracelog.h"
 
-#include "app/datafiles.h"
+#include "foundation/programfolder.h"
 #include "platform/xdgpaths.h"
 
 #include <QDateTime>

@@ -1,8 +1,8 @@
 // What the bar does with settings.ini: every key's default, the odd values users type by hand, and
 // the dialogs' remembered positions.
-#include "app/barsettings.h"
-#include "app/formplacement.h"
-#include "app/inifile.h"
+#include "foundation/barsettings.h"
+#include "foundation/formplacement.h"
+#include "base/inifile.h"
 #include "testenv.h"
 
 #include <QRect>

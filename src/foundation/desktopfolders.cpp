@@ -1,6 +1,7 @@
-#include "app/desktopfolders.h"
+#include "foundation/desktopfolders.h"
 
-#include "app/datafiles.h"
+#include "foundation/datafiles.h"
+#include "platform/shellnamespace.h"
 #include "platform/xdgpaths.h"
 
 #include <QDir>
@@ -48,4 +49,18 @@ QString SpecialFolderPath(int csidl)
     case csidlAppData: return XdgDataHome();
     default: return {};
     }
+}
+
+ShellItem SpecialFolderItem(int csidl)
+{
+    switch (csidl) {
+    case csidlControls: return ParsePathToItem(QString::fromLatin1(kShellControlPanel));
+    case csidlDrives: return ParsePathToItem(QString::fromLatin1(kShellMyComputer));
+    case csidlNetwork: return ParsePathToItem(QString::fromLatin1(kShellNetwork));
+    case csidlPrinters: return ParsePathToItem(QString::fromLatin1(kShellPrinters));
+    case csidlBitBucket: return ParsePathToItem(QString::fromLatin1(kShellTrash));
+    default: break;
+    }
+    const QString folder = SpecialFolderPath(csidl);
+    return folder.isEmpty() ? ShellItem() : ParsePathToItem(folder);
 }

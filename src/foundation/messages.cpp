@@ -1,6 +1,6 @@
-#include "app/messages.h"
+#include "foundation/messages.h"
 
-#include "app/appinfo.h"
+#include "foundation/appinfo.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>

@@ -1,7 +1,7 @@
-#include "app/formplacement.h"
+#include "foundation/formplacement.h"
 
-#include "app/datafiles.h"
-#include "app/inifile.h"
+#include "foundation/datafiles.h"
+#include "base/inifile.h"
 
 #include <QGuiApplication>
 #include <QRect>

@@ -1,6 +1,6 @@
 // settings.ini, menusettings.ini and themes.ini are edited by hand as well as by Quorix: the reader
 // must follow the usual profile rules and a write must never damage the file.
-#include "app/inifile.h"
+#include "base/inifile.h"
 #include "testenv.h"
 
 #include <QDir>

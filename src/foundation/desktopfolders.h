@@ -1,6 +1,8 @@
 // The desktop's special folders, addressed by the numbers the stored files and macros use.
 #pragma once
 
+#include "platform/shellitem.h"
+
 #include <QString>
 
 enum SpecialFolder {
@@ -22,3 +24,6 @@ enum SpecialFolder {
 // The folder of a special folder, ending with "/". Virtual folders and folders this desktop does
 // not have give an empty string (never "/", which would stand for the whole file system).
 QString SpecialFolderPath(int csidl);
+
+// The name space item of a special folder; a null item when this desktop has no such folder.
+ShellItem SpecialFolderItem(int csidl);

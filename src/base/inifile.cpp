@@ -1,6 +1,6 @@
-#include "app/inifile.h"
+#include "base/inifile.h"
 
-#include "app/atomicfile.h"
+#include "base/atomicfile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "app/namedvalues.h"
+#include "base/namedvalues.h"
 
 namespace {
 const QString kOpen = QStringLiteral(":\"");

@@ -1,7 +1,8 @@
 // The data folder holds everything the user made: filling it must never overwrite a file, and a
 // start without the default copies must create nothing.
-#include "app/datafiles.h"
-#include "app/tracelog.h"
+#include "foundation/datafiles.h"
+#include "foundation/programfolder.h"
+#include "foundation/tracelog.h"
 #include "testenv.h"
 
 #include <QDir>

@@ -17,11 +17,6 @@ enum DataFileKind {
     dfHelpSettings = 9,  // Data/helpset.ini
 };
 
-// The folder that holds Default/Data/ and Help/: the executable's folder when it has them (build
-// tree, portable copy), else the installed share folder. Ends with "/".
-QString ProgramFolder();
-// Full path of the running program file.
-QString ProgramFilePath();
 // Full path of a data file or folder; folders end with "/". Unknown kinds give the data folder.
 QString DataFilePath(int kind);
 // Checks the default copies and fills the data folder with every default file it lacks; false when

@@ -1,9 +1,10 @@
-#include "app/pathmacros.h"
+#include "foundation/pathmacros.h"
 
-#include "app/datafiles.h"
-#include "app/inifile.h"
-#include "app/namedvalues.h"
-#include "app/desktopfolders.h"
+#include "foundation/datafiles.h"
+#include "foundation/programfolder.h"
+#include "base/inifile.h"
+#include "base/namedvalues.h"
+#include "foundation/desktopfolders.h"
 #include "platform/xdgpaths.h"
 
 #include <QDir>
