@@ -5,6 +5,7 @@
 #include "foundation/builtinimages.h"
 #include "foundation/datafiles.h"
 #include "foundation/programfolder.h"
+#include "foundation/settingsmodel.h"
 #include "base/inifile.h"
 #include "foundation/messages.h"
 #include "foundation/tracelog.h"
@@ -240,8 +241,7 @@ void TMainMenu::AddSpecialFolderItems()
 void TMainMenu::ReadSettings()
 {
     TraceLine(QStringLiteral("ReadSettings: begin"));
-    const IniFile ini(DataFilePath(dfSettings));
-    m_settings = BarSettings::Read(ini);
+    m_settings = ReloadSettings().bar;
     m_settings.wabFileName = AddressBookPath(m_settings.wabFileName);
     if (TD *dataModule = TD::Instance())
         dataModule->CheckTaskbar();

@@ -1,7 +1,7 @@
 #include "core/td.h"
 
 #include "foundation/appinfo.h"
-#include "foundation/datafiles.h"
+#include "foundation/settingsmodel.h"
 #include "base/inifile.h"
 #include "appearance/themeapply.h"
 #include "foundation/messages.h"
@@ -86,7 +86,7 @@ void TD::ApplyTheme(QWidget *form)
         return;
     QString error;
     const std::optional<ThemeColors> colors =
-        ReadThemeColors(IniFile(DataFilePath(dfSettings)), QStringLiteral("theme"), &error);
+        ReadThemeColors(CurrentSettings().File(), QStringLiteral("theme"), &error);
     if (!colors) {
         ShowMessageBox(kAppTitle, error, MessageIcon::Error);
         return;

@@ -2,6 +2,79 @@
 
 #include "base/inifile.h"
 
+#include <variant>
+
+namespace {
+
+// One key of settings.ini and the field that holds it. Every typed key is listed once, so reading
+// and writing cannot drift apart.
+struct SettingsKey
+{
+    const char *section;
+    const char *key;
+    std::variant<bool BarSettings::*, int BarSettings::*> field;
+};
+
+const SettingsKey kKeys[] = {
+    {"menu-settings", "alwaysontop", &BarSettings::alwaysOnTop},
+    {"menu-settings", "height", &BarSettings::height},
+    {"menu-settings", "maxnumber", &BarSettings::maxNumber},
+    {"menu-settings", "runcount", &BarSettings::runCount},
+    {"menu-settings", "showicons", &BarSettings::showIcons},
+    {"menu-settings", "showrun", &BarSettings::showRun},
+    {"menu-settings", "runautosize", &BarSettings::runAutoSize},
+    {"menu-settings", "runwidth", &BarSettings::runWidth},
+    {"infobar", "enabled", &BarSettings::infoBarEnabled},
+    {"infobar", "progressbar-autosize", &BarSettings::infoBarAutoSize},
+    {"infobar", "width", &BarSettings::infoBarWidth},
+    {"infobar", "margin", &BarSettings::infoBarMargin},
+    {"marquee-settings", "showmarquee", &BarSettings::showMarquee},
+    {"marquee-settings", "marqueetimer", &BarSettings::marqueeTimer},
+    {"marquee-settings", "marqueeframelength", &BarSettings::marqueeFrameLength},
+    {"marquee-settings", "autosize", &BarSettings::marqueeAutoSize},
+    {"marquee-settings", "position", &BarSettings::marqueePosition},
+    {"marquee-settings", "width", &BarSettings::marqueeWidth},
+    {"alphablend", "menu_alpha", &BarSettings::menuAlpha},
+    {"alphablend", "menu_noalphaonactivate", &BarSettings::noAlphaOnActivate},
+    {"alphablend", "menu_dropshadow", &BarSettings::dropShadow},
+};
+
+const QString kGeneral = QStringLiteral("general");
+const QString kPosition = QStringLiteral("position");
+const QString kMarquee = QStringLiteral("marquee");
+
+QString Text(const char *latin1)
+{
+    return QString::fromLatin1(latin1);
+}
+
+void ReadKey(const IniFile &ini, const SettingsKey &entry, BarSettings &s)
+{
+    const QString section = Text(entry.section);
+    const QString key = Text(entry.key);
+    if (const auto *flag = std::get_if<bool BarSettings::*>(&entry.field))
+        s.*(*flag) = ini.ReadBool(section, key, s.*(*flag));
+    else if (const auto *number = std::get_if<int BarSettings::*>(&entry.field))
+        s.*(*number) = ini.ReadInteger(section, key, s.*(*number));
+}
+
+// Writes the key when its value is not the one that was read.
+bool WriteKeyIfChanged(IniFile &ini, const SettingsKey &entry, const BarSettings &now, const BarSettings &read)
+{
+    const QString section = Text(entry.section);
+    const QString key = Text(entry.key);
+    if (const auto *flag = std::get_if<bool BarSettings::*>(&entry.field)) {
+        if (now.*(*flag) != read.*(*flag))
+            return ini.WriteBool(section, key, now.*(*flag));
+    } else if (const auto *number = std::get_if<int BarSettings::*>(&entry.field)) {
+        if (now.*(*number) != read.*(*number))
+            return ini.WriteInteger(section, key, now.*(*number));
+    }
+    return true;
+}
+
+} // namespace
+
 long long RoundHalfEven(long long numerator, long long denominator)
 {
     if (denominator < 0) {
@@ -28,49 +101,35 @@ int BlendValueForAlpha(int percent)
 BarSettings BarSettings::Read(const IniFile &ini)
 {
     BarSettings s;
-    const QString general = QStringLiteral("general");
-    const QString menu = QStringLiteral("menu-settings");
-    const QString infobar = QStringLiteral("infobar");
-    const QString marquee = QStringLiteral("marquee-settings");
-    const QString alpha = QStringLiteral("alphablend");
-
-    s.dockAtBottom = ini.ReadString(general, QStringLiteral("position"), QStringLiteral("top")) == QStringLiteral("bottom");
-    s.wabFileName = ini.ReadString(general, QStringLiteral("wabfilename"));
-
-    s.alwaysOnTop = ini.ReadBool(menu, QStringLiteral("alwaysontop"), false);
-    s.height = ini.ReadInteger(menu, QStringLiteral("height"), 22);
+    s.dockAtBottom = ini.ReadString(kGeneral, kPosition, QStringLiteral("top")) == QStringLiteral("bottom");
+    s.wabFileName = ini.ReadString(kGeneral, QStringLiteral("wabfilename"));
+    for (const SettingsKey &entry : kKeys)
+        ReadKey(ini, entry, s);
     if (s.height < 1)
         s.height = 22; // a bar without height could never be reached again
-    s.maxNumber = ini.ReadInteger(menu, QStringLiteral("maxnumber"), 125);
-    s.runCount = ini.ReadInteger(menu, QStringLiteral("runcount"), 25);
-    s.showIcons = ini.ReadBool(menu, QStringLiteral("showicons"), true);
-    s.showRun = ini.ReadBool(menu, QStringLiteral("showrun"), false);
-    s.runAutoSize = ini.ReadBool(menu, QStringLiteral("runautosize"), false);
-    s.runWidth = ini.ReadInteger(menu, QStringLiteral("runwidth"), 100);
-
-    s.infoBarEnabled = ini.ReadBool(infobar, QStringLiteral("enabled"), false);
-    s.infoBarAutoSize = ini.ReadBool(infobar, QStringLiteral("progressbar-autosize"), false);
-    s.infoBarWidth = ini.ReadInteger(infobar, QStringLiteral("width"), 150);
-    s.infoBarMargin = ini.ReadInteger(infobar, QStringLiteral("margin"), 10);
-
+    if (s.marqueeFrameLength < 1)
+        s.marqueeFrameLength = 1; // a zero-length frame would spin the timer
     // Lines are numbered from 0 without gaps: reading stops at the first empty one.
     for (int i = 0;; ++i) {
-        const QString line = ini.ReadString(QStringLiteral("marquee"), QStringLiteral("line%1").arg(i));
+        const QString line = ini.ReadString(kMarquee, QStringLiteral("line%1").arg(i));
         if (line.isEmpty())
             break;
         s.marqueeLines.append(line);
     }
-    s.showMarquee = ini.ReadBool(marquee, QStringLiteral("showmarquee"), true);
-    s.marqueeTimer = ini.ReadBool(marquee, QStringLiteral("marqueetimer"), true);
-    s.marqueeFrameLength = ini.ReadInteger(marquee, QStringLiteral("marqueeframelength"), 10);
-    if (s.marqueeFrameLength < 1)
-        s.marqueeFrameLength = 1; // a zero-length frame would spin the timer
-    s.marqueeAutoSize = ini.ReadBool(marquee, QStringLiteral("autosize"), false);
-    s.marqueePosition = ini.ReadInteger(marquee, QStringLiteral("position"), 0);
-    s.marqueeWidth = ini.ReadInteger(marquee, QStringLiteral("width"), 200);
-
-    s.menuAlpha = ini.ReadInteger(alpha, QStringLiteral("menu_alpha"), 0);
-    s.noAlphaOnActivate = ini.ReadBool(alpha, QStringLiteral("menu_noalphaonactivate"), false);
-    s.dropShadow = ini.ReadBool(alpha, QStringLiteral("menu_dropshadow"), true);
     return s;
+}
+
+bool BarSettings::Write(IniFile &ini, const BarSettings &read) const
+{
+    bool written = true;
+    if (dockAtBottom != read.dockAtBottom)
+        written &= ini.WriteString(kGeneral, kPosition, dockAtBottom ? QStringLiteral("bottom") : QStringLiteral("top"));
+    for (const SettingsKey &entry : kKeys)
+        written &= WriteKeyIfChanged(ini, entry, *this, read);
+    if (marqueeLines != read.marqueeLines) {
+        written &= ini.EraseSection(kMarquee);
+        for (int i = 0; i < marqueeLines.size(); ++i)
+            written &= ini.WriteString(kMarquee, QStringLiteral("line%1").arg(i), marqueeLines.at(i));
+    }
+    return written;
 }

@@ -26,7 +26,7 @@ struct BarSettings
     int infoBarWidth = 150;
     int infoBarMargin = 10;
     // [marquee] and [marquee-settings]
-    QStringList marqueeLines;         // the stored lines; the title is added by the bar
+    QStringList marqueeLines;         // [marquee] "line0", "line1", ...; the title is added by the bar
     bool showMarquee = true;
     bool marqueeTimer = true;
     int marqueeFrameLength = 10;
@@ -38,10 +38,15 @@ struct BarSettings
     bool noAlphaOnActivate = false;
     bool dropShadow = true;
 
+    bool operator==(const BarSettings &) const = default;
+
     int Rows() const { return infoBarEnabled ? 2 : 1; }
     int BarHeight() const { return height * Rows(); }
 
     static BarSettings Read(const IniFile &settings);
+    // Writes into settings every value that differs from read (the settings as they were read), so
+    // values nobody changed stay in the file exactly as they were typed. "wabfilename" is only read.
+    bool Write(IniFile &settings, const BarSettings &read) const;
 };
 
 // The bar's blend value for a transparency of percent (0 opaque): 255 - round(2.55 * percent),

@@ -1,10 +1,11 @@
 #include "foundation/pathmacros.h"
 
-#include "foundation/datafiles.h"
-#include "foundation/programfolder.h"
 #include "base/inifile.h"
 #include "base/namedvalues.h"
+#include "foundation/datafiles.h"
 #include "foundation/desktopfolders.h"
+#include "foundation/programfolder.h"
+#include "foundation/settingsmodel.h"
 #include "platform/xdgpaths.h"
 
 #include <QDir>
@@ -74,7 +75,7 @@ QString ExpandEnvironmentReferences(const QString &text)
 
 QString AliasValue(const QString &word)
 {
-    return IniFile(DataFilePath(dfSettings)).ReadString(QStringLiteral("alias"), word);
+    return CurrentSettings().AliasFolder(word);
 }
 
 QString BaseFolderFor(const QString &word)
@@ -224,5 +225,5 @@ NameValueList MacroDisplayNames()
 
 NameValueList LoadAliases()
 {
-    return IniFile(DataFilePath(dfSettings)).SectionValues(QStringLiteral("alias"));
+    return CurrentSettings().aliases;
 }

@@ -1,6 +1,6 @@
 #include "infobar/infobar.h"
 
-#include "foundation/datafiles.h"
+#include "foundation/settingsmodel.h"
 #include "base/inifile.h"
 #include "base/namedvalues.h"
 #include "foundation/tracelog.h"
@@ -73,8 +73,7 @@ void TInfoBarController::FreeBars()
 void TInfoBarController::GenerateInfoBar(const ThemeColors &theme)
 {
     TraceLine(QStringLiteral("GenerateInfoBar: begin"));
-    const IniFile ini(DataFilePath(dfSettings));
-    GenerateInfoBar(InfoBarSettings::Read(ini), theme);
+    GenerateInfoBar(InfoBarSettings::Read(CurrentSettings().File()), theme);
     TraceLine(QStringLiteral("GenerateInfoBar: end"));
 }
 
