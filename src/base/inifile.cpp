@@ -1,6 +1,7 @@
 #include "base/inifile.h"
 
 #include "base/atomicfile.h"
+#include "base/textencoding.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,12 +15,33 @@
 
 struct IniFile::Store
 {
-    // Case-insensitive names, one value per key, no multi-line values: a plain profile file.
-    Store() { ini.SetSpaces(false); } // "key=value", as hand-edited files have it
-    CSimpleIniA ini{true, false, false};
+    // Case-insensitive names, no multi-line values: a plain profile file. A key that a hand edit
+    // repeats keeps all its lines and reads as its first value, as profile readers do; a write
+    // replaces them all. A value in one pair of double quotes reads without them.
+    Store()
+    {
+        ini.SetSpaces(false); // "key=value", as hand-edited files have it
+        ini.SetQuotes(true);
+    }
+    CSimpleIniA ini{true, true, false};
 };
 
 namespace {
+
+// Larger than any profile file Quorix or a person would write; such a file is not read (and so never
+// written back smaller).
+constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
+
+// Lines that hold something other than blanks and comments.
+bool HasContentLines(const QByteArray &data)
+{
+    for (const QByteArray &line : data.split('\n')) {
+        const QByteArray text = line.trimmed();
+        if (!text.isEmpty() && !text.startsWith(';') && !text.startsWith('#'))
+            return true;
+    }
+    return false;
+}
 
 std::string Utf8(const QString &text)
 {
@@ -47,15 +69,43 @@ IniFile::IniFile() : m_store(std::make_unique<Store>()) {}
 
 IniFile::IniFile(const QString &path) : m_store(std::make_unique<Store>()), m_path(path)
 {
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return; // a new file
     QFile file(path);
-    if (!file.exists())
+    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
+        Refuse(QStringLiteral("it cannot be opened"));
         return;
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_readable = false;
+    }
+    if (file.size() > kMaxFileSize) {
+        Refuse(QStringLiteral("it is too large to be a settings file"));
         return;
     }
     const QByteArray data = file.readAll();
-    m_store->ini.LoadData(data.constData(), size_t(data.size()));
+    if (file.error() != QFileDevice::NoError) {
+        Refuse(file.errorString());
+        return;
+    }
+    Load(data);
+    if (m_readable && Sections().isEmpty() && HasContentLines(data))
+        Refuse(QStringLiteral("it holds no settings that can be read"));
+}
+
+void IniFile::Load(const QByteArray &raw)
+{
+    // A NUL byte would end the text for the parser and lose everything after it.
+    QByteArray data = raw;
+    data.replace('\0', QByteArray());
+    data = TextAsUtf8(data);
+    if (m_store->ini.LoadData(data.constData(), size_t(data.size())) < 0)
+        Refuse(QStringLiteral("it could not be parsed"));
+}
+
+void IniFile::Refuse(const QString &reason)
+{
+    m_readable = false;
+    m_readError = reason;
+    m_store->ini.Reset();
 }
 
 IniFile::~IniFile() = default;
@@ -63,7 +113,7 @@ IniFile::~IniFile() = default;
 std::unique_ptr<IniFile> IniFile::FromData(const QByteArray &data)
 {
     std::unique_ptr<IniFile> ini(new IniFile());
-    ini->m_store->ini.LoadData(data.constData(), size_t(data.size()));
+    ini->Load(data);
     ini->m_autoSave = false;
     return ini;
 }
@@ -91,8 +141,19 @@ bool IniFile::WriteString(const QString &section, const QString &key, const QStr
     // Line breaks would split the entry into a second line that no reader expects.
     QString single = value;
     single.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    m_store->ini.SetValue(Utf8(section).c_str(), Utf8(key).c_str(), Utf8(single).c_str());
+    // A key that exists keeps the spelling the file gives it.
+    const std::string name = Utf8(StoredKeyName(section, key));
+    m_store->ini.SetValue(Utf8(section).c_str(), name.c_str(), Utf8(single).c_str(), nullptr, true);
     return Changed();
+}
+
+QString IniFile::StoredKeyName(const QString &section, const QString &key) const
+{
+    for (const QString &stored : Keys(section)) {
+        if (stored.compare(key, Qt::CaseInsensitive) == 0)
+            return stored;
+    }
+    return key;
 }
 
 bool IniFile::WriteInteger(const QString &section, const QString &key, int value)

@@ -24,9 +24,11 @@ public:
     static std::unique_ptr<IniFile> FromData(const QByteArray &data);
 
     const QString &FileName() const { return m_path; }
-    // False when the file existed but could not be read; its contents then read as empty and
-    // nothing is written back over it.
+    // False when the file existed but could not be read whole (a folder, no permission, far too
+    // large, nothing in it that reads as settings): its contents then read as empty and nothing is
+    // ever written over it. ReadError says why, for a message naming the file.
     bool IsReadable() const { return m_readable; }
+    const QString &ReadError() const { return m_readError; }
 
     QString ReadString(const QString &section, const QString &key, const QString &defaultValue = {}) const;
     int ReadInteger(const QString &section, const QString &key, int defaultValue) const;
@@ -52,11 +54,15 @@ public:
 
 private:
     IniFile();
+    void Load(const QByteArray &data);
+    void Refuse(const QString &reason);
+    QString StoredKeyName(const QString &section, const QString &key) const;
     bool Changed();
 
     struct Store;
     std::unique_ptr<Store> m_store;
     QString m_path;
     bool m_readable = true;
+    QString m_readError;
     bool m_autoSave = true;
 };

@@ -5,8 +5,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 #include <unistd.h>
+
+namespace {
+QByteArray Bytes(const char *text, int size) { return QByteArray(text, size); }
+} // namespace
 
 class TestIniFile : public QObject
 {
@@ -24,6 +29,11 @@ private Q_SLOTS:
     void batchWritesSaveOnlyOnUpdate();
     void keepsUtf8Text();
     void valuesNeverSpillOntoANewLine();
+    void readsHandMadeFiles_data();
+    void readsHandMadeFiles();
+    void writeReplacesEveryRepeatOfAKey();
+    void damagedFileIsNeverWritten_data();
+    void damagedFileIsNeverWritten();
 };
 
 void TestIniFile::readsWithProfileRules_data()
@@ -177,6 +187,91 @@ void TestIniFile::valuesNeverSpillOntoANewLine()
     IniFile(path).WriteString("a", "k", "first\nsecond=evil\r\nthird");
     const IniFile reread(path);
     QCOMPARE(reread.Keys("a"), QStringList{"k"});
+}
+
+
+// Files made by hand, by older copies or on Windows: what the profile rules give for each.
+void TestIniFile::readsHandMadeFiles_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("a repeated key reads as its first value")
+        << QByteArray("[s]\nk=first\nk=second\n") << "k" << "first";
+    QTest::newRow("one pair of quotes is dropped") << QByteArray("[s]\nk=\"C:\\My Files\"\n") << "k" << "C:\\My Files";
+    QTest::newRow("inner quotes stay") << QByteArray("[s]\nk=name:\"x\"; path:\"y\";\n") << "k" << "name:\"x\"; path:\"y\";";
+    QTest::newRow("a lone quote stays") << QByteArray("[s]\nk=\"\n") << "k" << "\"";
+    QTest::newRow("a NUL byte does not end the file")
+        << Bytes("[s]\nbroken=a\0b\nk=after\n", 23) << "k" << "after";
+    QTest::newRow("Windows-1252 text") << QByteArray("[s]\nk=Caf\xe9 \x80 5\n") << "k" << QString::fromUtf8("Café € 5");
+    QTest::newRow("UTF-8 text stays UTF-8") << QByteArray("[s]\nk=Caf\xc3\xa9\n") << "k" << QString::fromUtf8("Café");
+}
+
+void TestIniFile::readsHandMadeFiles()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, key);
+    QFETCH(QString, expected);
+    TestHome home;
+    const IniFile ini(home.writeFile("x.ini", content));
+    QVERIFY(ini.IsReadable());
+    QCOMPARE(ini.ReadString("s", key), expected);
+    QCOMPARE(IniFile::FromData(content)->ReadString("s", key), expected);
+}
+
+void TestIniFile::writeReplacesEveryRepeatOfAKey()
+{
+    TestHome home;
+    const QString path = home.writeFile("x.ini", "[s]\nk=first\nother=1\nk=second\n");
+    IniFile ini(path);
+    QVERIFY(ini.WriteString("s", "k", "new"));
+    const IniFile again(path);
+    QCOMPARE(again.ReadString("s", "k"), QStringLiteral("new"));
+    QCOMPARE(again.Keys("s"), (QStringList{"k", "other"}));
+    QCOMPARE(readWholeFile(path).count("k="), 1);
+}
+
+// A file that cannot be read whole must never be replaced by the little that was understood.
+void TestIniFile::damagedFileIsNeverWritten_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::newRow("a folder") << "folder";
+    QTest::newRow("a symbolic link loop") << "loop";
+    QTest::newRow("no permission") << "mode000";
+    QTest::newRow("binary garbage") << "garbage";
+}
+
+void TestIniFile::damagedFileIsNeverWritten()
+{
+    QFETCH(QString, damage);
+    TestHome home;
+    const QString path = home.path() + "/settings.ini";
+    const QByteArray garbage = Bytes("\x7f" "ELF\x02\x01\x01\0\0\0 not settings at all\n\xff\xfe", 31);
+    if (damage == "folder") {
+        QVERIFY(QDir().mkpath(path));
+    } else if (damage == "loop") {
+        QVERIFY(QFile::link(path, path));
+    } else {
+        home.writeFile("settings.ini", damage == "garbage" ? garbage : QByteArray("[s]\nk=v\n"));
+        if (damage == "mode000") {
+            QFile::setPermissions(path, {});
+            if (QFile(path).open(QIODevice::ReadOnly))
+                QSKIP("running with permissions that read any file");
+        }
+    }
+    IniFile ini(path);
+    QVERIFY(!ini.IsReadable());
+    QVERIFY(!ini.ReadError().isEmpty());
+    QVERIFY(!ini.WriteString("s", "k", "overwritten"));
+    QVERIFY(!ini.UpdateFile());
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (damage == "folder")
+        QVERIFY(QFileInfo(path).isDir());
+    else if (damage == "loop")
+        QVERIFY(QFileInfo(path).isSymLink());
+    else
+        QCOMPARE(readWholeFile(path), damage == "garbage" ? garbage : QByteArray("[s]\nk=v\n"));
 }
 
 QTEST_GUILESS_MAIN(TestIniFile)
