@@ -36,6 +36,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorix"));
+    QApplication::setApplicationDisplayName(kAppTitle);
     QApplication::setOrganizationName(QStringLiteral("Brenmoor"));
     QApplication::setDesktopFileName(QStringLiteral("quorix"));
     QApplication::setWindowIcon(ImageListOrig(biQuorix));

@@ -107,8 +107,6 @@ BarSettings BarSettings::Read(const IniFile &ini)
         ReadKey(ini, entry, s);
     if (s.height < 1)
         s.height = 22; // a bar without height could never be reached again
-    if (s.marqueeFrameLength < 1)
-        s.marqueeFrameLength = 1; // a zero-length frame would spin the timer
     // Lines are numbered from 0 without gaps: reading stops at the first empty one.
     for (int i = 0;; ++i) {
         const QString line = ini.ReadString(kMarquee, QStringLiteral("line%1").arg(i));

@@ -68,6 +68,10 @@ bool CheckDataFiles()
     }
     QDir().mkpath(DataFilePath(dfDataFolder) + QStringLiteral("Data"));
     QDir().mkpath(DataFilePath(dfProjects));
+    // The web shortcuts ($URLS$) and Quick Launch folders: their menus list them, and the URL
+    // commands appear only in a folder that exists.
+    QDir().mkpath(DataFilePath(dfDataFolder) + QStringLiteral("Favorites"));
+    QDir().mkpath(DataFilePath(dfDataFolder) + QStringLiteral("Quick Launch"));
     CopyMissingDefaults();
     TraceLine(QStringLiteral("CheckDataFiles: end"));
     return true;

@@ -3,10 +3,30 @@
 #include "foundation/appinfo.h"
 
 #include <QAbstractButton>
+#include <QCloseEvent>
+#include <QList>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 namespace {
+
+// A box whose close box always works: closing it without choosing a button gives -1, with or
+// without an escape button (a plain message box ignores its close box when it has none).
+class MessageWindow : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void closeEvent(QCloseEvent *event) override { QDialog::closeEvent(event); }
+};
+
+QList<QPointer<MessageWindow>> &OpenBoxes()
+{
+    static QList<QPointer<MessageWindow>> boxes;
+    return boxes;
+}
 
 MessageResponder &Responder()
 {
@@ -28,8 +48,8 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon)
 
 int ShowInteractive(const MessageRequest &request, QWidget *parent)
 {
-    QMessageBox box(ToQtIcon(request.icon), request.caption, DisplayText(request.text),
-                    QMessageBox::NoButton, parent);
+    MessageWindow box(ToQtIcon(request.icon), request.caption, DisplayText(request.text),
+                      QMessageBox::NoButton, parent);
     // A box without an owner window (start-up refusals) must not open behind other windows.
     if (!parent)
         box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
@@ -40,7 +60,9 @@ int ShowInteractive(const MessageRequest &request, QWidget *parent)
         box.setDefaultButton(qobject_cast<QPushButton *>(buttons[request.defaultButton]));
     if (request.escapeButton >= 0 && request.escapeButton < buttons.size())
         box.setEscapeButton(buttons[request.escapeButton]);
+    OpenBoxes().append(&box);
     box.exec();
+    OpenBoxes().removeAll(&box);
     return int(buttons.indexOf(box.clickedButton()));
 }
 
@@ -58,6 +80,15 @@ MessageResponder SetMessageResponder(MessageResponder responder)
     MessageResponder old = Responder();
     Responder() = std::move(responder);
     return old;
+}
+
+void CancelOpenMessageBoxes()
+{
+    const QList<QPointer<MessageWindow>> boxes = OpenBoxes();
+    for (const QPointer<MessageWindow> &box : boxes) {
+        if (box)
+            box->reject();
+    }
 }
 
 QString DisplayText(const QString &storedText)

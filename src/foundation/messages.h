@@ -26,6 +26,9 @@ using MessageResponder = std::function<int(const MessageRequest &)>;
 // Replaces the interactive boxes (tests); an empty responder restores them. Returns the old one.
 MessageResponder SetMessageResponder(MessageResponder responder);
 
+// Closes every box that is open as if its close box had been used (each returns -1), so that the
+// session ending never waits for someone to click OK.
+void CancelOpenMessageBoxes();
 // Turns the stored "\r\n" and "\r" line breaks into "\n" for display.
 QString DisplayText(const QString &storedText);
 

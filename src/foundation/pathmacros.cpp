@@ -24,20 +24,10 @@ struct MacroPath
     QString rest;
 };
 
-// The first separator: "/", or a backslash right after a macro word (paths stored on Windows).
-qsizetype FirstSeparator(const QString &path)
-{
-    const qsizetype slash = path.indexOf(QLatin1Char('/'));
-    const qsizetype backslash = path.indexOf(QLatin1Char('\\'));
-    if (backslash > 0 && (slash < 0 || backslash < slash) && path[backslash - 1] == QLatin1Char('$'))
-        return backslash;
-    return slash;
-}
-
 MacroPath SplitMacroPath(const QString &path)
 {
     MacroPath parts;
-    const qsizetype first = FirstSeparator(path);
+    const qsizetype first = path.indexOf(QLatin1Char('/'));
     parts.word = first < 0 ? path : path.left(first);
     if (first < 0)
         return parts;
@@ -140,9 +130,16 @@ QString LeadingMacroWord(const QString &path)
     return second < 0 ? QString() : path.left(second + 1);
 }
 
+QString WithMacroSeparators(const QString &path)
+{
+    if (LeadingMacroWord(path).isEmpty())
+        return path;
+    return QString(path).replace(QLatin1Char('\\'), QLatin1Char('/'));
+}
+
 QString ExpandPathMacro(const QString &path)
 {
-    QString text = path;
+    QString text = WithMacroSeparators(path);
     if (text.startsWith(QLatin1Char('%'))) {
         const QString expanded = ExpandEnvironmentReferences(text);
         if (expanded == text)
@@ -165,8 +162,9 @@ QString ExpandPathMacro(const QString &path)
     return result;
 }
 
-QString ResolveUserOrCommonPath(const QString &path)
+QString ResolveUserOrCommonPath(const QString &storedPath)
 {
+    const QString path = WithMacroSeparators(storedPath);
     const QString word = LeadingMacroWord(path);
     const QString rest = path.mid(word.size());
     QStringList candidates;

@@ -28,5 +28,8 @@ NameValueList MacroDisplayNames();
 // Every user alias of settings.ini [alias], in file order.
 NameValueList LoadAliases();
 
+// A path that begins with a macro word with every backslash made a "/": menu files exported on
+// Windows separate with backslashes throughout ("$MYDOC$\Letters\x.doc"). Other paths as they are.
+QString WithMacroSeparators(const QString &path);
 // The macro word at the start of path ("$MYDOC$"), or empty.
 QString LeadingMacroWord(const QString &path);

@@ -61,18 +61,17 @@ void TMarquee::ReadSettings(const BarSettings &settings)
 
     m_visible = settings.showMarquee && !m_lines.isEmpty();
     m_rotation = settings.marqueeTimer && !m_lines.isEmpty();
-    const int seconds = std::clamp(settings.marqueeFrameLength, 1, INT_MAX / 1000);
-    m_timer->setInterval(seconds * 1000);
+    // A frame length of 0 (or less) keeps the first frame: the marquee does not rotate.
+    m_frameLength = std::min(settings.marqueeFrameLength, INT_MAX / 1000);
+    m_timer->setInterval(std::max(m_frameLength, 0) * 1000);
     m_label->SetMargin(kLabelMargin);
     m_autoSize = settings.marqueeAutoSize;
 
     PlacePanel(settings.marqueePosition);
     ApplyWidthAndAlignment(settings.marqueeWidth);
     m_panel->setVisible(m_visible);
-    if (m_visible) {
-        m_timer->start();
-        Timer_DisplayerTimer();
-    }
+    if (m_visible)
+        Timer_DisplayerTimer(); // shows the first frame and starts the frame timer
 }
 
 void TMarquee::Stop()
@@ -187,7 +186,7 @@ void TMarquee::Timer_DisplayerTimer()
         if (!m_rotation)
             break; // the previous text stays
     }
-    if (m_visible)
+    if (m_visible && m_frameLength > 0)
         m_timer->start();
 }
 

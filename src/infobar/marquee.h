@@ -75,6 +75,7 @@ private:
 
     QStringList m_lines;
     int m_index = 0;
+    int m_frameLength = 10; // seconds; 0 or less: the frame never changes by itself
     bool m_rotation = false;
     bool m_visible = false;
     bool m_autoSize = false;

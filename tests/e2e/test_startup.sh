@@ -64,7 +64,7 @@ pass "Close > Quorix ended the bar and stored height $bh"
 rm -f "$REGISTRY"
 start_quorix
 wait_for_bar || fail "the bar did not come back"
-! xdotool search --name "^Quorix 1.03$" >/dev/null 2>&1 || fail "first-use question asked again"
+! xdotool search --onlyvisible --name "^Quorix 1.03$" >/dev/null 2>&1 || fail "first-use question asked again"
 kill -TERM "$QUORIX_PID"
 wait_for_exit "$QUORIX_PID" 10 || fail "SIGTERM did not end the bar"
 grep -q "MainMenu-H=" "$REGISTRY" || fail "SIGTERM skipped the clean shutdown"

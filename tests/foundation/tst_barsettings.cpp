@@ -16,6 +16,7 @@ private Q_SLOTS:
     void defaultsForAnEmptyFile();
     void readsValues_data();
     void readsValues();
+    void zeroKeepsItsMeaning();
     void marqueeLinesStopAtTheFirstGap_data();
     void marqueeLinesStopAtTheFirstGap();
     void blendValue_data();
@@ -49,6 +50,16 @@ void TestBarSettings::defaultsForAnEmptyFile()
     QCOMPARE(s.menuAlpha, 0);
     QCOMPARE(s.dropShadow, true);
     QCOMPARE(s.BarHeight(), 22);
+}
+
+// 0 items means no limit and a frame length of 0 a marquee that does not rotate: neither is
+// turned into something else on reading.
+void TestBarSettings::zeroKeepsItsMeaning()
+{
+    const BarSettings s = BarSettings::Read(
+        *IniFile::FromData("[menu-settings]\nmaxnumber=0\n[marquee-settings]\nmarqueeframelength=0\n"));
+    QCOMPARE(s.maxNumber, 0);
+    QCOMPARE(s.marqueeFrameLength, 0);
 }
 
 void TestBarSettings::readsValues_data()

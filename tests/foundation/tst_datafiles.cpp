@@ -1,6 +1,7 @@
 // The data folder holds everything the user made: filling it must never overwrite a file, and a
 // start without the default copies must create nothing.
 #include "foundation/datafiles.h"
+#include "foundation/pathmacros.h"
 #include "foundation/programfolder.h"
 #include "foundation/tracelog.h"
 #include "testenv.h"
@@ -88,6 +89,8 @@ void TestDataFiles::firstStartCopiesEveryDefault()
     QCOMPARE(data.entryList(QDir::Files, QDir::Name),
              (QStringList{"extra.txt", "hotkeys.dat", "menusettings.ini", "settings.ini", "themes.ini"}));
     QVERIFY(QDir(DataFilePath(dfProjects)).exists());
+    QVERIFY(QDir(ExpandPathMacro("$URLS$")).exists());
+    QVERIFY(QDir(ExpandPathMacro("$QUICKLAUNCH$")).exists());
     QCOMPARE(readWholeFile(DataFilePath(dfThemes)), QByteArray("default themes.ini"));
 }
 

@@ -62,6 +62,9 @@ void TestPathMacros::expand_data()
     QTest::newRow("notes stay symbolic") << "$NOTES$/Work" << "$NOTES$/Work";
     QTest::newRow("programs stay symbolic") << "$PROGRAMS$" << "$PROGRAMS$/";
     QTest::newRow("custom menu") << "$CUSMENUS$\\Tools" << "$CUSMENUS$/Tools";
+    QTest::newRow("windows separators throughout") << "$MYDOC$\\Letters\\2008\\x.doc" << "~/Docs/Letters/2008/x.doc";
+    QTest::newRow("windows separators in a custom menu") << "$CUSMENUS$\\Tools\\Net" << "$CUSMENUS$/Tools/Net";
+    QTest::newRow("backslash in a plain path stays") << "/tmp/a\\b" << "/tmp/a\\b";
     QTest::newRow("alias") << "$TOOLS$/app" << "~/tools/app";
     QTest::newRow("alias any case") << "$tools$/app" << "~/tools/app";
     QTest::newRow("alias with trailing slash") << "$TRAIL$/x" << "~/trail/x";

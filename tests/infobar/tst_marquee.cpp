@@ -554,6 +554,7 @@ void TestMarquee::timerFollowsSettings_data()
     QTest::addColumn<bool>("running");
     QTest::newRow("shown") << true << 3 << true;
     QTest::newRow("hidden") << false << 10 << false;
+    QTest::newRow("frame length 0 keeps the first frame") << true << 0 << false;
 }
 
 void TestMarquee::timerFollowsSettings()
