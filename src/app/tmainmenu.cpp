@@ -321,8 +321,12 @@ void TMainMenu::PlaceRunBox()
     RunBox1->SetRunCount(m_settings.runCount);
     int width = m_settings.runWidth;
     if (m_settings.runAutoSize) {
-        const int marquee = Panel1->isVisible() && Panel1->parentWidget() == MenuRow ? Panel1->width() : 0;
-        width = this->width() - marquee - M->sizeHint().width() - 10;
+        // The bar spans its edge whether or not it is shown yet: the width comes from where it
+        // docks, not from the window, which has no size of its own before its first show.
+        const int barWidth = DockRect(Edge()).width();
+        const bool marqueeOnRow = !Panel1->isHidden() && Panel1->parentWidget() == MenuRow;
+        const int marquee = marqueeOnRow ? Panel1->minimumWidth() : 0;
+        width = barWidth - marquee - M->sizeHint().width() - 10;
     }
     RunBox1->SetEditWidth(width);
 }

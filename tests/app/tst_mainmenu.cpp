@@ -11,7 +11,9 @@
 #include "testenv.h"
 
 #include <QMenu>
+#include <QComboBox>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTest>
 
 namespace {
@@ -41,6 +43,7 @@ private Q_SLOTS:
     void opaqueWhileActive_data();
     void opaqueWhileActive();
     void iconThemeChangeRefreshesTheBar();
+    void autoSizedRunBoxFillsTheFreeWidth();
 
 private:
     std::unique_ptr<TestHome> m_home;
@@ -207,6 +210,27 @@ void TestMainMenu::iconThemeChangeRefreshesTheBar()
     QEvent themeChange(QEvent::ThemeChange);
     QCoreApplication::sendEvent(&bar, &themeChange);
     QCOMPARE(bar.MarqueeLines(), (QStringList{"fresh", kAppTitle}));
+}
+
+// The Run box's width comes from the bar spanning the screen, before the bar is ever shown and
+// again after a refresh: not from the size the window happens to have.
+void TestMainMenu::autoSizedRunBoxFillsTheFreeWidth()
+{
+    IniFile settings(DataFilePath(dfSettings));
+    settings.WriteBool("menu-settings", "showrun", true);
+    settings.WriteBool("menu-settings", "runautosize", true);
+    settings.WriteInteger("marquee-settings", "width", 150);
+    settings.WriteBool("marquee-settings", "showmarquee", true);
+    TMainMenu bar;
+    auto *runBox = bar.findChild<QComboBox *>();
+    QVERIFY(runBox);
+    const int screenWidth = bar.screen()->geometry().width();
+    const int expected = screenWidth - 150 - bar.findChild<QMenuBar *>("M")->sizeHint().width() - 10;
+    QVERIFY(expected > 100);
+    QCOMPARE(runBox->width(), expected);
+    bar.resize(300, bar.height()); // whatever the window's size, the bar spans its edge
+    bar.RefreshMenu1Click();
+    QCOMPARE(runBox->width(), expected);
 }
 
 QTEST_MAIN(TestMainMenu)
