@@ -67,7 +67,7 @@ void TAbout::FormCreate()
     column->addSpacing(8);
     column->addLayout(buttons);
 
-    connect(Button1, &QPushButton::clicked, this, [this] { Q_EMIT HelpRequested(HelpTopic()); });
+    connect(Button1, &QPushButton::clicked, this, &TQuorixDialog::RequestHelp);
     connect(Button2, &QPushButton::clicked, this, &QDialog::accept);
     adjustSize();
     RestoreFormPosition(this);

@@ -2,7 +2,7 @@
 // where it stood.
 #pragma once
 
-#include "dialogs/tquorixdialog.h"
+#include "controls/tquorixdialog.h"
 
 class QLabel;
 class QPushButton;

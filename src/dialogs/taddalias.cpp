@@ -210,7 +210,7 @@ void TAddAlias::Button2Click()
 
 void TAddAlias::showEvent(QShowEvent *event)
 {
-    QDialog::showEvent(event);
+    TQuorixDialog::showEvent(event);
     UpdateOkButton();
 }
 

@@ -3,7 +3,7 @@
 // the folder and writes the row into that list itself; the settings dialog saves the list.
 #pragma once
 
-#include "dialogs/tquorixdialog.h"
+#include "controls/tquorixdialog.h"
 
 class QLineEdit;
 class QPushButton;

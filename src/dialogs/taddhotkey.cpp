@@ -165,7 +165,7 @@ void TAddHotkey::Button2Click()
 
 void TAddHotkey::showEvent(QShowEvent *event)
 {
-    QDialog::showEvent(event);
+    TQuorixDialog::showEvent(event);
     FormShow();
 }
 

@@ -2,7 +2,7 @@
 // key, the modifier, the command and its parameter. It writes the row into that list itself.
 #pragma once
 
-#include "dialogs/tquorixdialog.h"
+#include "controls/tquorixdialog.h"
 
 class QComboBox;
 class QLabel;

@@ -181,7 +181,7 @@ void TAddToInfoBar::showEvent(QShowEvent *event)
         m_shown = true;
         FormShow();
     }
-    QDialog::showEvent(event);
+    TQuorixDialog::showEvent(event);
 }
 
 void TAddToInfoBar::FormShow()
@@ -277,6 +277,6 @@ bool TAddToInfoBar::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
-    return QDialog::eventFilter(watched, event);
+    return TQuorixDialog::eventFilter(watched, event);
 }
 

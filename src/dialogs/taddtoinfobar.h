@@ -3,7 +3,7 @@
 // writes straight into that list.
 #pragma once
 
-#include "dialogs/tquorixdialog.h"
+#include "controls/tquorixdialog.h"
 
 class QComboBox;
 class QLabel;

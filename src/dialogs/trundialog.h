@@ -2,7 +2,7 @@
 // The texts run in this session are offered again; the box remembers where it stood.
 #pragma once
 
-#include "dialogs/tquorixdialog.h"
+#include "controls/tquorixdialog.h"
 
 class QComboBox;
 class QLabel;

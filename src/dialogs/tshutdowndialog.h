@@ -4,7 +4,7 @@
 
 #include "platform/sessionpower.h"
 
-#include "dialogs/tquorixdialog.h"
+#include "controls/tquorixdialog.h"
 
 class QLabel;
 class QPushButton;
