@@ -2,10 +2,11 @@
 // where it stood.
 #pragma once
 
-#include "dialogs/tquorixdialog.h"
+#include "controls/tquorixdialog.h"
 
-class QLabel;
-class QPushButton;
+#include <memory>
+
+namespace Ui { class TAbout; }
 
 class TAbout : public TQuorixDialog
 {
@@ -13,13 +14,8 @@ class TAbout : public TQuorixDialog
 
 public:
     explicit TAbout(QWidget *parent = nullptr);
+    ~TAbout() override;
 
 private:
-    void FormCreate();
-
-    QLabel *Image1 = nullptr;
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QPushButton *Button1 = nullptr;
-    QPushButton *Button2 = nullptr;
+    std::unique_ptr<Ui::TAbout> ui;
 };

@@ -1,22 +1,17 @@
 #include "dialogs/taddalias.h"
 
-#include "foundation/formplacement.h"
 #include "foundation/messages.h"
 #include "foundation/pathmacros.h"
+#include "ui_taddalias.h"
 
 #include <algorithm>
 
-#include <QCloseEvent>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -80,12 +75,21 @@ bool NamesFolder(const QString &path)
 } // namespace
 
 TAddAlias::TAddAlias(QTreeWidget *aliasList, int index, const QString &name, const QString &path, QWidget *parent)
-    : TQuorixDialog(kHelpTopic, parent), m_list(aliasList)
+    : TQuorixDialog(kHelpTopic, parent), ui(std::make_unique<Ui::TAddAlias>()), m_list(aliasList)
 {
-    setObjectName(QStringLiteral("AddAlias"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setModal(true);
-    FormCreate();
+    ui->setupUi(this);
+    Edit2 = ui->Edit2;
+    Edit1 = ui->Edit1;
+    Button1 = ui->Button1;
+    // The path decides whether OK is possible; typing, pasting and browsing all change it.
+    connect(Edit1, &QLineEdit::textChanged, this, &TAddAlias::UpdateOkButton);
+    connect(Edit2, &QLineEdit::textChanged, this, &TAddAlias::UpdateOkButton);
+    connect(Button1, &QPushButton::clicked, this, &TAddAlias::Button1Click);
+    FormReady(ui->buttonBox, [this] { Button2Click(); });
+    Button2 = ui->buttonBox->button(QDialogButtonBox::Ok);
+    Button3 = ui->buttonBox->button(QDialogButtonBox::Cancel);
+
     if (m_list && index >= 0 && index < m_list->topLevelItemCount())
         m_rowIndex = index;
     setWindowTitle(m_rowIndex < 0 ? QStringLiteral("Add Alias") : QStringLiteral("Edit Alias"));
@@ -94,51 +98,7 @@ TAddAlias::TAddAlias(QTreeWidget *aliasList, int index, const QString &name, con
     UpdateOkButton();
 }
 
-void TAddAlias::FormCreate()
-{
-    auto *nameLabel = new QLabel(QStringLiteral("&Name:"), this);
-    nameLabel->setObjectName(QStringLiteral("Label1"));
-    auto *pathLabel = new QLabel(QStringLiteral("&Path:"), this);
-    pathLabel->setObjectName(QStringLiteral("Label2"));
-    Edit2 = new QLineEdit(this);
-    Edit2->setObjectName(QStringLiteral("Edit2"));
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setMinimumWidth(280);
-    nameLabel->setBuddy(Edit2);
-    pathLabel->setBuddy(Edit1);
-    Button1 = new QPushButton(QStringLiteral("..."), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setAutoDefault(false);
-    Button2 = new QPushButton(QStringLiteral("OK"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setDefault(true);
-    Button3 = new QPushButton(QStringLiteral("Cancel"), this);
-    Button3->setObjectName(QStringLiteral("Button3"));
-
-    auto *grid = new QGridLayout;
-    grid->addWidget(nameLabel, 0, 0);
-    grid->addWidget(Edit2, 0, 1, 1, 2);
-    grid->addWidget(pathLabel, 1, 0);
-    grid->addWidget(Edit1, 1, 1);
-    grid->addWidget(Button1, 1, 2);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Button2);
-    buttons->addWidget(Button3);
-    auto *column = new QVBoxLayout(this);
-    column->addLayout(grid);
-    column->addLayout(buttons);
-
-    // The path decides whether OK is possible; typing, pasting and browsing all change it.
-    connect(Edit1, &QLineEdit::textChanged, this, &TAddAlias::UpdateOkButton);
-    connect(Edit2, &QLineEdit::textChanged, this, &TAddAlias::UpdateOkButton);
-    connect(Button1, &QPushButton::clicked, this, &TAddAlias::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TAddAlias::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &QDialog::reject);
-    adjustSize();
-    RestoreFormPosition(this);
-}
+TAddAlias::~TAddAlias() = default;
 
 void TAddAlias::UpdateOkButton()
 {
@@ -210,7 +170,7 @@ void TAddAlias::Button2Click()
 
 void TAddAlias::showEvent(QShowEvent *event)
 {
-    QDialog::showEvent(event);
+    TQuorixDialog::showEvent(event);
     UpdateOkButton();
 }
 

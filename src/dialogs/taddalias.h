@@ -3,11 +3,14 @@
 // the folder and writes the row into that list itself; the settings dialog saves the list.
 #pragma once
 
-#include "dialogs/tquorixdialog.h"
+#include "controls/tquorixdialog.h"
+
+#include <memory>
 
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
+namespace Ui { class TAddAlias; }
 
 class TAddAlias : public TQuorixDialog
 {
@@ -18,6 +21,7 @@ public:
     // index: the row being edited, or -1 for a new alias; name and path fill the two fields.
     TAddAlias(QTreeWidget *aliasList, int index, const QString &name = {}, const QString &path = {},
               QWidget *parent = nullptr);
+    ~TAddAlias() override;
 
     int RowIndex() const { return m_rowIndex; }
 
@@ -38,11 +42,11 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void FormCreate();
     void UpdateOkButton();
     QString CheckAliasName(const QString &name) const;
     bool NameUsedByOtherRow(const QString &name) const;
 
+    std::unique_ptr<Ui::TAddAlias> ui;
     QTreeWidget *m_list = nullptr;
     int m_rowIndex = -1;
 };

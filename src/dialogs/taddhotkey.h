@@ -2,7 +2,9 @@
 // key, the modifier, the command and its parameter. It writes the row into that list itself.
 #pragma once
 
-#include "dialogs/tquorixdialog.h"
+#include "controls/tquorixdialog.h"
+
+#include <memory>
 
 class QComboBox;
 class QLabel;
@@ -10,6 +12,7 @@ class QLineEdit;
 class QPushButton;
 class QTreeWidget;
 class THotKeyEdit;
+namespace Ui { class TAddHotkey; }
 
 class TAddHotkey : public TQuorixDialog
 {
@@ -18,6 +21,7 @@ class TAddHotkey : public TQuorixDialog
 public:
     // index: the row of listView4 to edit, whose values fill the fields; -1 adds a new row.
     TAddHotkey(QTreeWidget *listView4, int index = -1, QWidget *parent = nullptr);
+    ~TAddHotkey() override;
 
     int RowIndex() const { return m_rowIndex; }
 
@@ -44,6 +48,7 @@ private:
     void UpdateOkButton();
     bool KeyUsedByOtherRow(const QString &keyText) const;
 
+    std::unique_ptr<Ui::TAddHotkey> ui;
     QTreeWidget *m_list = nullptr;
     int m_rowIndex = -1;
 };

@@ -3,14 +3,13 @@
 // writes straight into that list.
 #pragma once
 
-#include "dialogs/tquorixdialog.h"
+#include "controls/tquorixdialog.h"
 
-class QComboBox;
-class QLabel;
+#include <memory>
+
 class QPushButton;
-class QToolButton;
 class QTreeWidget;
-class TBEdit;
+namespace Ui { class TAddToInfoBar; }
 
 class TAddToInfoBar : public TQuorixDialog
 {
@@ -48,20 +47,10 @@ private:
     void FormCreate();
     void StepUpDown1(int delta);
 
+    std::unique_ptr<Ui::TAddToInfoBar> ui;
     QTreeWidget *m_list;
     int m_row = -1;
     int m_upDownPosition = kDefaultInterval;
     bool m_shown = false;
-
-    QLabel *Label1 = nullptr;
-    QComboBox *ComboBox1 = nullptr;
-    QLabel *Label2 = nullptr;
-    TBEdit *BEdit2 = nullptr;
-    QLabel *Label3 = nullptr;
-    TBEdit *BEdit1 = nullptr;
-    QWidget *UpDown1 = nullptr;
-    QToolButton *UpDown1Up = nullptr;
-    QToolButton *UpDown1Down = nullptr;
-    QPushButton *Button2 = nullptr;
-    QPushButton *Button3 = nullptr;
+    QPushButton *Button2 = nullptr;   // OK
 };

@@ -2,11 +2,13 @@
 // The texts run in this session are offered again; the box remembers where it stood.
 #pragma once
 
-#include "dialogs/tquorixdialog.h"
+#include "controls/tquorixdialog.h"
+
+#include <memory>
 
 class QComboBox;
-class QLabel;
 class QPushButton;
+namespace Ui { class TRunDialog; }
 
 class TRunDialog : public TQuorixDialog
 {
@@ -14,19 +16,15 @@ class TRunDialog : public TQuorixDialog
 
 public:
     explicit TRunDialog(QWidget *parent = nullptr);
+    ~TRunDialog() override;
 
-    QComboBox *ComboBox() const { return ComboBox1; }
+    QComboBox *ComboBox() const;
 
 private:
-    void FormCreate();
     void Button1Click();
     void Button3Click();
     void ComboBox1EditTextChanged(const QString &text);
 
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QComboBox *ComboBox1 = nullptr;
-    QPushButton *Button1 = nullptr;
-    QPushButton *Button2 = nullptr;
-    QPushButton *Button3 = nullptr;
+    std::unique_ptr<Ui::TRunDialog> ui;
+    QPushButton *Button1 = nullptr;   // OK
 };

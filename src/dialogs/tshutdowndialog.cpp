@@ -1,14 +1,11 @@
 #include "dialogs/tshutdowndialog.h"
 
 #include "foundation/builtinimages.h"
-#include "foundation/formplacement.h"
 #include "foundation/messages.h"
+#include "ui_tshutdowndialog.h"
 
-#include <QCloseEvent>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -35,53 +32,20 @@ QString Heading(SessionAction action)
 
 } // namespace
 
-TShutDownDialog::TShutDownDialog(QWidget *parent) : TQuorixDialog(QString(), parent)
+TShutDownDialog::TShutDownDialog(QWidget *parent)
+    : TQuorixDialog(QString(), parent), ui(std::make_unique<Ui::TShutDownDialog>())
 {
-    setObjectName(QStringLiteral("ShutDown"));
-    setWindowTitle(QStringLiteral("Shut Down"));
-    setWindowIcon(ImageListOrig(biShutDown));
+    ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    FormCreate();
+    setWindowIcon(ImageListOrig(biShutDown));
+    ui->Image1->setPixmap(windowIcon().pixmap(32, 32));
+    connect(ui->Button1, &QPushButton::clicked, this, [this] { Choose(SessionAction::PowerOff); });
+    connect(ui->Button2, &QPushButton::clicked, this, [this] { Choose(SessionAction::Reboot); });
+    connect(ui->Button3, &QPushButton::clicked, this, [this] { Choose(SessionAction::LogOut); });
+    FormReady(ui->buttonBox);
 }
 
-void TShutDownDialog::FormCreate()
-{
-    auto *icon = new QLabel(this);
-    icon->setPixmap(ImageListOrig(biShutDown).pixmap(32, 32));
-    Label1 = new QLabel(QStringLiteral("What do you want the computer to do?"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-
-    Button1 = new QPushButton(QStringLiteral("&Shut down"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button2 = new QPushButton(QStringLiteral("&Restart"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button3 = new QPushButton(QStringLiteral("&Log out"), this);
-    Button3->setObjectName(QStringLiteral("Button3"));
-    Button4 = new QPushButton(QStringLiteral("Cancel"), this);
-    Button4->setObjectName(QStringLiteral("Button4"));
-    Button4->setDefault(true);
-
-    auto *top = new QHBoxLayout;
-    top->addWidget(icon);
-    top->addWidget(Label1, 1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    buttons->addWidget(Button3);
-    buttons->addSpacing(12);
-    buttons->addWidget(Button4);
-    auto *column = new QVBoxLayout(this);
-    column->addLayout(top);
-    column->addSpacing(8);
-    column->addLayout(buttons);
-
-    connect(Button1, &QPushButton::clicked, this, [this] { Choose(SessionAction::PowerOff); });
-    connect(Button2, &QPushButton::clicked, this, [this] { Choose(SessionAction::Reboot); });
-    connect(Button3, &QPushButton::clicked, this, [this] { Choose(SessionAction::LogOut); });
-    connect(Button4, &QPushButton::clicked, this, &QDialog::reject);
-    adjustSize();
-    RestoreFormPosition(this);
-}
+TShutDownDialog::~TShutDownDialog() = default;
 
 void TShutDownDialog::Choose(SessionAction action)
 {

@@ -2,12 +2,12 @@
 // confirmed once, carried out by the session manager.
 #pragma once
 
+#include "controls/tquorixdialog.h"
 #include "platform/sessionpower.h"
 
-#include "dialogs/tquorixdialog.h"
+#include <memory>
 
-class QLabel;
-class QPushButton;
+namespace Ui { class TShutDownDialog; }
 
 class TShutDownDialog : public TQuorixDialog
 {
@@ -15,14 +15,10 @@ class TShutDownDialog : public TQuorixDialog
 
 public:
     explicit TShutDownDialog(QWidget *parent = nullptr);
+    ~TShutDownDialog() override;
 
 private:
-    void FormCreate();
     void Choose(SessionAction action);
 
-    QLabel *Label1 = nullptr;
-    QPushButton *Button1 = nullptr;
-    QPushButton *Button2 = nullptr;
-    QPushButton *Button3 = nullptr;
-    QPushButton *Button4 = nullptr;
+    std::unique_ptr<Ui::TShutDownDialog> ui;
 };

@@ -169,8 +169,6 @@ void MainMenuCommands::TBItem2Click()
 
 void MainMenuCommands::TBItem6Click()
 {
-    const bool created = !m_about;
+    // Its "Help" asks for "general-about" through BarRequests, as F1 does in every dialog.
     ShowSingle(m_about, m_components.bar);
-    if (created)
-        connect(m_about, &TAbout::HelpRequested, this, &MainMenuCommands::TBItem2Click);
 }

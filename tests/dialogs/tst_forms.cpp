@@ -1,0 +1,291 @@
+// The dialogs as the keyboard and settings.ini meet them: the form name their place is stored
+// under, their captions, every component under its own name and text, the labels' accelerators
+// that reach their fields, the order Tab walks, the button Enter presses and the help topic F1
+// asks for.
+#include "base/inifile.h"
+#include "controls/thotkeyedit.h"
+#include "foundation/barrequests.h"
+#include "foundation/datafiles.h"
+#include "dialogs/hotkeylist.h"
+#include "dialogs/infobarobjectlist.h"
+#include "dialogs/tabout.h"
+#include "dialogs/taddalias.h"
+#include "dialogs/taddhotkey.h"
+#include "dialogs/taddtoinfobar.h"
+#include "dialogs/trundialog.h"
+#include "dialogs/tshutdowndialog.h"
+#include "fakesystemsource.h"
+#include "testenv.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <functional>
+
+namespace {
+
+using Factory = std::function<TQuorixDialog *(QTreeWidget *list)>;
+
+const Factory kAbout = [](QTreeWidget *) { return new TAbout; };
+const Factory kAddAlias = [](QTreeWidget *list) { return new TAddAlias(list, -1); };
+const Factory kAddHotkey = [](QTreeWidget *list) { return new TAddHotkey(list, -1); };
+const Factory kAddToInfoBar = [](QTreeWidget *list) { return new TAddToInfoBar(list, -1); };
+const Factory kRun = [](QTreeWidget *) { return new TRunDialog; };
+const Factory kShutDown = [](QTreeWidget *) { return new TShutDownDialog; };
+
+// The text a component shows: a label's or a button's caption, nothing for the others.
+QString ShownText(const QWidget *widget)
+{
+    if (const auto *label = qobject_cast<const QLabel *>(widget))
+        return label->text();
+    if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+        return button->text();
+    return {};
+}
+
+// The named widgets Tab reaches, in order, from the first one.
+QStringList TabOrder(QWidget *dialog)
+{
+    QStringList order;
+    QWidget *widget = dialog->nextInFocusChain();
+    while (widget != dialog) {
+        const bool reached = widget->isEnabled() && widget->isVisible() && (widget->focusPolicy() & Qt::TabFocus);
+        if (reached && !widget->objectName().isEmpty())
+            order << widget->objectName();
+        widget = widget->nextInFocusChain();
+    }
+    return order;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Factory)
+
+namespace {
+
+// The six dialogs, one row each.
+void DialogTable()
+{
+    QTest::addColumn<Factory>("make");
+    QTest::addColumn<QString>("formName");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("topic");
+    QTest::addColumn<QStringList>("components");   // name, then its text after "=" when it shows one
+    QTest::addColumn<QStringList>("buddies");      // label>field
+    QTest::addColumn<QStringList>("tabOrder");
+    QTest::addColumn<QString>("defaultButton");
+
+    QTest::newRow("About") << kAbout << "About" << "About Quorix" << "general-about"
+                           << QStringList{"Image1", "Label1=Quorix 1.03", "Button1=Help", "Button2=Close"}
+                           << QStringList{} << QStringList{"Button2", "Button1"} << "Button2";
+    QTest::newRow("Add Alias") << kAddAlias << "AddAlias" << "Add Alias" << "settings_alias.html"
+                               << QStringList{"Label1=&Name:", "Edit2", "Label2=&Path:", "Edit1", "Button1=...",
+                                              "Button2=OK", "Button3=Cancel"}
+                               << QStringList{"Label1>Edit2", "Label2>Edit1"}
+                               << QStringList{"Edit2", "Edit1", "Button1", "Button3"} << "Button2";
+    QTest::newRow("Add Hotkey") << kAddHotkey << "AddHotkey" << "Add Hotkey" << "settings_hotkeys.html"
+                                << QStringList{"Label1=&Key:", "HotKey1", "Label2=&Shift:", "ComboBox1",
+                                               "Label3=&Function:", "ComboBox2", "Label4=&Parameters:", "Edit1",
+                                               "Button2=OK", "Button3=Cancel"}
+                                << QStringList{"Label1>HotKey1", "Label2>ComboBox1", "Label3>ComboBox2", "Label4>Edit1"}
+                                << QStringList{"HotKey1", "ComboBox1", "ComboBox2", "Edit1", "Button3"} << "Button2";
+    QTest::newRow("Add to InfoBar") << kAddToInfoBar << "AddToInfoBar" << "Add to InfoBar" << "settings_infobar.html"
+                                    << QStringList{"Label1=&Object:", "ComboBox1", "Label2=&Prefix", "BEdit2",
+                                                   "Label3=&Refresh Interval (sec):", "BEdit1", "UpDown1",
+                                                   "Button2=OK", "Button3=Cancel"}
+                                    << QStringList{"Label1>ComboBox1", "Label2>BEdit2", "Label3>BEdit1"}
+                                    << QStringList{"ComboBox1", "BEdit2", "BEdit1", "Button3"} << "Button2";
+    QTest::newRow("Run") << kRun << "RunDialog" << "Run" << ""
+                         << QStringList{"Image1", "Label1", "Label2=&Open:", "ComboBox1", "Button1=OK",
+                                        "Button2=Cancel", "Button3=&Browse..."}
+                         << QStringList{"Label2>ComboBox1"} << QStringList{"ComboBox1", "Button2", "Button3"}
+                         << "Button1";
+    QTest::newRow("Shut Down") << kShutDown << "ShutDown" << "Shut Down" << ""
+                               << QStringList{"Image1", "Label1=What do you want the computer to do?",
+                                              "Button1=&Shut down", "Button2=&Restart", "Button3=&Log out",
+                                              "Button4=Cancel"}
+                               << QStringList{} << QStringList{"Button1", "Button2", "Button3", "Button4"}
+                               << "Button4";
+}
+
+} // namespace
+
+class TestForms : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void components_data() { DialogTable(); }
+    void components();
+    void accelerators_data() { DialogTable(); }
+    void accelerators();
+    void placeIsStoredUnderTheFormName_data() { DialogTable(); }
+    void placeIsStoredUnderTheFormName();
+    void f1AsksForTheDialogsTopic_data() { DialogTable(); }
+    void f1AsksForTheDialogsTopic();
+    void aboutHelpButton();
+    void hotkeyFieldTakesF1AsAKey();
+
+private:
+    TestHome *m_home = nullptr;
+    FakeSystemSource *m_machine = nullptr;
+    QTreeWidget *m_list = nullptr;
+};
+
+void TestForms::init()
+{
+    m_home = new TestHome;
+    m_machine = new FakeSystemSource;
+    QDir().mkpath(DataFilePath(dfDataFolder) + QStringLiteral("Data"));
+    m_list = new QTreeWidget;
+}
+
+void TestForms::cleanup()
+{
+    delete m_list;
+    delete m_machine;
+    delete m_home;
+}
+
+void TestForms::components()
+{
+    QFETCH(Factory, make);
+    QFETCH(QString, formName);
+    QFETCH(QString, title);
+    QFETCH(QStringList, components);
+    QFETCH(QStringList, tabOrder);
+    QFETCH(QString, defaultButton);
+    std::unique_ptr<TQuorixDialog> dialog(make(m_list));
+    QCOMPARE(dialog->objectName(), formName);
+    QCOMPARE(dialog->windowTitle(), title);
+    for (const QString &component : components) {
+        const QString name = component.section(QLatin1Char('='), 0, 0);
+        const auto *widget = dialog->findChild<QWidget *>(name);
+        QVERIFY2(widget, qPrintable(name));
+        if (component.contains(QLatin1Char('=')))
+            QCOMPARE(ShownText(widget), component.section(QLatin1Char('='), 1));
+    }
+    // One component, one name: no two widgets share one.
+    QStringList names;
+    for (const QWidget *widget : dialog->findChildren<QWidget *>()) {
+        if (!widget->objectName().isEmpty() && !widget->objectName().startsWith(QLatin1String("qt_")))
+            names << widget->objectName();
+    }
+    QCOMPARE(names.removeDuplicates(), 0);
+
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    // OK starts disabled where it needs input first, so Tab passes it by.
+    QCOMPARE(TabOrder(dialog.get()), tabOrder);
+    const auto *button = dialog->findChild<QPushButton *>(defaultButton);
+    QVERIFY(button);
+    QVERIFY(button->isDefault());
+    for (const QPushButton *other : dialog->findChildren<QPushButton *>()) {
+        if (other != button)
+            QVERIFY2(!other->isDefault(), qPrintable(other->objectName()));
+    }
+    // Laid out, not placed: every field has at least the room its layout asks for.
+    QVERIFY(dialog->width() >= dialog->minimumSizeHint().width());
+    QVERIFY(dialog->height() >= dialog->minimumSizeHint().height());
+}
+
+void TestForms::accelerators()
+{
+    QFETCH(Factory, make);
+    QFETCH(QStringList, buddies);
+    std::unique_ptr<TQuorixDialog> dialog(make(m_list));
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    for (const QString &pair : buddies) {
+        const auto *label = dialog->findChild<QLabel *>(pair.section(QLatin1Char('>'), 0, 0));
+        auto *field = dialog->findChild<QWidget *>(pair.section(QLatin1Char('>'), 1));
+        QVERIFY2(label && field, qPrintable(pair));
+        QCOMPARE(label->buddy(), field);
+        // Alt and the underlined letter move to the field.
+        const QString text = label->text();
+        const QChar letter = text.at(text.indexOf(QLatin1Char('&')) + 1).toUpper();
+        QTest::keyClick(dialog.get(), Qt::Key(letter.unicode()), Qt::AltModifier);
+        QVERIFY2(field->hasFocus() || field->isAncestorOf(QApplication::focusWidget()), qPrintable(pair));
+    }
+}
+
+void TestForms::placeIsStoredUnderTheFormName()
+{
+    QFETCH(Factory, make);
+    QFETCH(QString, formName);
+    QPointer<TQuorixDialog> dialog = make(m_list);
+    dialog->show();
+    dialog->move(210, 190);
+    dialog->reject();
+    const IniFile settings(DataFilePath(dfSettings));
+    QCOMPARE(settings.ReadInteger(QStringLiteral("sizes"), formName + QStringLiteral("-X"), -1), 210);
+    QCOMPARE(settings.ReadInteger(QStringLiteral("sizes"), formName + QStringLiteral("-Y"), -1), 190);
+    // Only the position: none of these dialogs keeps its size.
+    QVERIFY(!settings.ValueExists(QStringLiteral("sizes"), formName + QStringLiteral("-W")));
+    delete dialog;
+    std::unique_ptr<TQuorixDialog> again(make(m_list));
+    QCOMPARE(again->pos(), QPoint(210, 190));
+}
+
+void TestForms::f1AsksForTheDialogsTopic()
+{
+    QFETCH(Factory, make);
+    QFETCH(QString, topic);
+    QFETCH(QStringList, buddies);
+    std::unique_ptr<TQuorixDialog> dialog(make(m_list));
+    QSignalSpy bar(&BarRequests::Instance(), &BarRequests::HelpRequested);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    // In the last field where there are fields (the key field of "Add Hotkey" takes F1 as a key),
+    // else where the focus is when the dialog opens.
+    QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : dialog.get();
+    if (!buddies.isEmpty()) {
+        target = dialog->findChild<QWidget *>(buddies.last().section(QLatin1Char('>'), 1));
+        target->setFocus();
+        target = QApplication::focusWidget();
+    }
+    QTest::keyClick(target, Qt::Key_F1);
+    QCOMPARE(bar.size(), topic.isEmpty() ? 0 : 1);
+    if (!topic.isEmpty())
+        QCOMPARE(bar.first().first().toString(), topic);
+    QVERIFY(dialog->isVisible());
+}
+
+void TestForms::aboutHelpButton()
+{
+    TAbout about;
+    QSignalSpy bar(&BarRequests::Instance(), &BarRequests::HelpRequested);
+    about.show();
+    about.findChild<QPushButton *>(QStringLiteral("Button1"))->click();
+    QCOMPARE(bar.size(), 1);
+    QCOMPARE(bar.first().first().toString(), QStringLiteral("general-about"));
+    QVERIFY(about.isVisible());
+}
+
+void TestForms::hotkeyFieldTakesF1AsAKey()
+{
+    SetupHotkeyList(m_list);
+    std::unique_ptr<TAddHotkey> dialog(new TAddHotkey(m_list, -1));
+    QSignalSpy help(dialog.get(), &TQuorixDialog::HelpRequested);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    QTest::keyClick(dialog->HotKey1, Qt::Key_F1);
+    QCOMPARE(dialog->HotKey1->VirtualKey(), 0x70);
+    QCOMPARE(help.size(), 0);
+    QTest::keyClick(dialog->Edit1, Qt::Key_F1);
+    QCOMPARE(help.size(), 1);
+}
+
+QTEST_MAIN(TestForms)
+#include "tst_forms.moc"
