@@ -10,7 +10,8 @@
 #include "core/hotkeytable.h"
 #include "core/td.h"
 #include "core/windowcontrol.h"
-#include "platform/recordinglauncher.h"
+#include "platform/fake/recordinglauncher.h"
+#include "platform/scopedservice.h"
 #include "records/tmlb2.h"
 #include "testenv.h"
 
@@ -353,6 +354,7 @@ void TestHotkeys::executeFile()
     message.replace(QLatin1Char('@'), home.path());
 
     RecordingLauncher launcher;
+    ScopedService<Launcher> useLauncher(launcher);
     MessageLog messages;
     FakeWindows::State state;
     HotkeyCommands commands;

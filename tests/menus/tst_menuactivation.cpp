@@ -12,10 +12,9 @@
 #include "menus/menubuilder.h"
 #include "menus/tbmenuitem.h"
 #include "menus/tbmenusubitem.h"
-#include "platform/recordinglauncher.h"
-#include "platform/systemsource.h"
-
-#include "fakesystemsource.h"
+#include "platform/fake/fakesystemsource.h"
+#include "platform/fake/recordinglauncher.h"
+#include "platform/scopedservice.h"
 #include "testenv.h"
 
 #include <QComboBox>
@@ -86,7 +85,9 @@ private:
 
     std::unique_ptr<TestHome> m_home;
     std::unique_ptr<RecordingLauncher> m_launcher;
+    std::unique_ptr<ScopedService<Launcher>> m_useLauncher;
     std::unique_ptr<FakeSystemSource> m_machine;
+    std::unique_ptr<ScopedService<SystemSource>> m_useMachine;
     QStringList m_boxes;
 };
 
@@ -111,8 +112,10 @@ void TestMenuActivation::init()
     m_home->writeFile("usr/share/applications/Only.desktop",
                       "[Desktop Entry]\nType=Application\nName=Only\nExec=true\n");
     m_launcher = std::make_unique<RecordingLauncher>();
+    m_useLauncher = std::make_unique<ScopedService<Launcher>>(*m_launcher);
     m_machine = std::make_unique<FakeSystemSource>();
     m_machine->drives.clear();
+    m_useMachine = std::make_unique<ScopedService<SystemSource>>(*m_machine);
     m_boxes.clear();
     SetMessageResponder([this](const MessageRequest &request) {
         m_boxes << request.text;
@@ -123,7 +126,9 @@ void TestMenuActivation::init()
 void TestMenuActivation::cleanup()
 {
     SetMessageResponder({});
+    m_useMachine.reset();
     m_machine.reset();
+    m_useLauncher.reset();
     m_launcher.reset();
     m_home.reset();
 }

@@ -67,7 +67,7 @@ bool StartDesktopShutDownDialog()
             QStringList arguments;
             if (tool.argument)
                 arguments.append(QString::fromLatin1(tool.argument));
-            if (CurrentLauncher().RunProgram(program, arguments, {}))
+            if (Current<Launcher>().RunProgram(program, arguments, {}))
                 return true;
         }
     }
