@@ -5,13 +5,19 @@
 #include "platform/launcher.h"
 #include "platform/playertracks.h"
 #include "platform/printingsystem.h"
+#include "platform/registrystore.h"
+#include "platform/sessionpower.h"
 #include "platform/systemsource.h"
+#include "platform/windowsystem.h"
 
 #include "platform/linux/ewmhappbarservice.h"
 #include "platform/linux/giolauncher.h"
 #include "platform/linux/linuxplayertracks.h"
 #include "platform/linux/linuxsystemsource.h"
+#include "platform/linux/logindsessionpower.h"
 #include "platform/linux/qtprintingsystem.h"
+#include "platform/linux/x11windowsystem.h"
+#include "platform/linux/xdgregistrystore.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -44,8 +50,26 @@ PrintingSystem &PrintingSystem::Platform()
     return printers;
 }
 
+RegistryStore &RegistryStore::Platform()
+{
+    static XdgRegistryStore store;
+    return store;
+}
+
+SessionPower &SessionPower::Platform()
+{
+    static LogindSessionPower power;
+    return power;
+}
+
 SystemSource &SystemSource::Platform()
 {
     static LinuxSystemSource machine;
     return machine;
+}
+
+WindowSystem &WindowSystem::Platform()
+{
+    static X11WindowSystem windows;
+    return windows;
 }

@@ -1,4 +1,4 @@
-#include "platform/registry.h"
+#include "platform/linux/xdgregistrystore.h"
 
 #include "base/atomicfile.h"
 #include "base/inifile.h"
@@ -47,27 +47,27 @@ QString FirstExecArgument(const QString &exec)
 }
 } // namespace
 
-QString RegistryFilePath()
+QString XdgRegistryStore::RegistryFilePath()
 {
     return XdgConfigHome() + QStringLiteral("Brenmoor/registry.ini");
 }
 
-QString RegistryReadString(const QString &keyPath, const QString &valueName, const QString &defaultValue)
+QString XdgRegistryStore::ReadString(const QString &keyPath, const QString &valueName, const QString &defaultValue)
 {
     return IniFile(RegistryFilePath()).ReadString(keyPath, valueName, defaultValue);
 }
 
-bool RegistryWriteString(const QString &keyPath, const QString &valueName, const QString &value)
+bool XdgRegistryStore::WriteString(const QString &keyPath, const QString &valueName, const QString &value)
 {
     return IniFile(RegistryFilePath()).WriteString(keyPath, valueName, value);
 }
 
-QString AutostartEntryPath()
+QString XdgRegistryStore::AutostartEntryPath()
 {
     return XdgConfigHome() + QStringLiteral("autostart/quorix.desktop");
 }
 
-QString AutostartProgram()
+QString XdgRegistryStore::AutostartProgram()
 {
     IniFile entry(AutostartEntryPath());
     if (entry.ReadString(kEntrySection, QStringLiteral("Hidden")).compare(QStringLiteral("true"), Qt::CaseInsensitive) == 0)
@@ -75,7 +75,7 @@ QString AutostartProgram()
     return FirstExecArgument(entry.ReadString(kEntrySection, QStringLiteral("Exec")));
 }
 
-bool SetAutostartProgram(const QString &programPath)
+bool XdgRegistryStore::SetAutostartProgram(const QString &programPath)
 {
     const QString entry = QStringLiteral("[Desktop Entry]\n"
                                          "Type=Application\n"
