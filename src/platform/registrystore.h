@@ -24,7 +24,7 @@ public:
     // The program started when the user logs in, or empty when there is no (enabled) entry.
     virtual QString AutostartProgram() = 0;
     // Makes programPath (absolute) start when the user logs in; false when that could not be
-    // stored.
+    // stored (also for an empty path or one with line breaks or other control characters).
     virtual bool SetAutostartProgram(const QString &programPath) = 0;
     // Where the start-at-log-in entry is kept, as the user is told when it cannot be written.
     virtual QString AutostartEntryPath() = 0;

@@ -1,5 +1,7 @@
 #include "platform/fake/fakeregistrystore.h"
 
+#include <algorithm>
+
 namespace {
 QString ValueKey(const QString &keyPath, const QString &valueName)
 {
@@ -23,7 +25,9 @@ bool FakeRegistryStore::WriteString(const QString &keyPath, const QString &value
 
 bool FakeRegistryStore::SetAutostartProgram(const QString &programPath)
 {
-    if (!writable)
+    const bool control = std::any_of(programPath.cbegin(), programPath.cend(),
+                                     [](QChar c) { return c.category() == QChar::Other_Control; });
+    if (!writable || programPath.isEmpty() || control)
         return false;
     autostartProgram = programPath;
     return true;

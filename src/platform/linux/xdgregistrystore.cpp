@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace {
 const QString kEntrySection = QStringLiteral("Desktop Entry");
 
@@ -27,6 +29,44 @@ QString QuoteExecArgument(const QString &argument)
     return QLatin1Char('"') + escaped + QLatin1Char('"');
 }
 
+// A desktop entry's string values escape their backslashes once more, before the Exec quoting is
+// read: a quoted "$" is written "\\$" and a quoted backslash "\\\\".
+QString EscapeStringValue(const QString &value)
+{
+    QString escaped = value;
+    return escaped.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+}
+
+// Undoes the string escapes (\s, \n, \t, \r, \\). Any other backslash is kept as it stands, so an
+// entry whose Exec quoting was written without the string escapes still reads.
+QString UnescapeStringValue(const QString &value)
+{
+    QString text;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        if (value[i] != QLatin1Char('\\') || i + 1 == value.size()) {
+            text += value[i];
+            continue;
+        }
+        const QChar next = value[i + 1];
+        if (next == QLatin1Char('s'))
+            text += QLatin1Char(' ');
+        else if (next == QLatin1Char('n'))
+            text += QLatin1Char('\n');
+        else if (next == QLatin1Char('t'))
+            text += QLatin1Char('\t');
+        else if (next == QLatin1Char('r'))
+            text += QLatin1Char('\r');
+        else if (next == QLatin1Char('\\'))
+            text += QLatin1Char('\\');
+        else {
+            text += value[i];
+            continue;
+        }
+        ++i;
+    }
+    return text;
+}
+
 // The first argument of an Exec line, quotes and escapes undone.
 QString FirstExecArgument(const QString &exec)
 {
@@ -44,6 +84,12 @@ QString FirstExecArgument(const QString &exec)
         }
     }
     return argument.replace(QStringLiteral("%%"), QStringLiteral("%"));
+}
+
+// A line break would end the Exec line early and start a key of its own.
+bool HasControlCharacter(const QString &text)
+{
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.category() == QChar::Other_Control; });
 }
 } // namespace
 
@@ -72,11 +118,13 @@ QString XdgRegistryStore::AutostartProgram()
     IniFile entry(AutostartEntryPath());
     if (entry.ReadString(kEntrySection, QStringLiteral("Hidden")).compare(QStringLiteral("true"), Qt::CaseInsensitive) == 0)
         return {};
-    return FirstExecArgument(entry.ReadString(kEntrySection, QStringLiteral("Exec")));
+    return FirstExecArgument(UnescapeStringValue(entry.ReadString(kEntrySection, QStringLiteral("Exec"))));
 }
 
 bool XdgRegistryStore::SetAutostartProgram(const QString &programPath)
 {
+    if (programPath.isEmpty() || HasControlCharacter(programPath))
+        return false;
     const QString entry = QStringLiteral("[Desktop Entry]\n"
                                          "Type=Application\n"
                                          "Name=Quorix\n"
@@ -85,7 +133,7 @@ bool XdgRegistryStore::SetAutostartProgram(const QString &programPath)
                                          "Exec=%1\n"
                                          "Terminal=false\n"
                                          "X-GNOME-Autostart-enabled=true\n")
-                              .arg(QuoteExecArgument(programPath));
+                              .arg(EscapeStringValue(QuoteExecArgument(programPath)));
     QDir().mkpath(XdgConfigHome() + QStringLiteral("autostart"));
     return WriteFileAtomically(AutostartEntryPath(), entry.toUtf8());
 }
