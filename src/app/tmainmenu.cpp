@@ -23,8 +23,8 @@
 #include "menus/menubuilder.h"
 #include "menus/runbox.h"
 #include "menus/tbmenuitem.h"
-#include "platform/registry.h"
-#include "platform/windowlist.h"
+#include "platform/registrystore.h"
+#include "platform/windowsystem.h"
 #include "platform/xdgpaths.h"
 
 #include <QCloseEvent>

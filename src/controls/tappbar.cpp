@@ -34,16 +34,12 @@ const char *const TAppBar::AutoHideRefusedText =
     "There is already an auto hidden window on this edge.\n\rOnly one auto hidden window is allowed "
     "on each edge.";
 
-TAppBar::TAppBar(QWidget *parent, AppBarService *service)
+TAppBar::TAppBar(QWidget *parent)
     : QWidget(parent, kFloatingFlags),
-      m_service(service),
+      m_service(&Current<AppBarService>()),
       m_flags(abfAllowLeft | abfAllowTop | abfAllowRight | abfAllowBottom | abfAllowFloat),
       m_limits(std::make_unique<TAppBarSizeLimits>())
 {
-    if (!m_service) {
-        m_ownedService = AppBarService::Create();
-        m_service = m_ownedService.get();
-    }
     const QSize screen = ScreenRect().size();
     m_limits->MaxWidth = screen.width();
     m_limits->MaxHeight = screen.height();

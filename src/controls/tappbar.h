@@ -30,9 +30,9 @@ public:
     // Width of the zone along a docked bar's inner edge that sizes it.
     static constexpr int SizeGripWidth = 4;
 
-    // service: null for the platform's service (owned by the bar); otherwise the caller's, which
-    // must outlive the bar.
-    explicit TAppBar(QWidget *parent = nullptr, AppBarService *service = nullptr);
+    // The bar talks to Current<AppBarService>() as it stands when the bar is made; a stand-in
+    // installed for a test must outlive the bar.
+    explicit TAppBar(QWidget *parent = nullptr);
     ~TAppBar() override;
 
     TAppBarFlags Flags() const { return m_flags; }
@@ -175,7 +175,6 @@ private:
     void RememberFloatRect();
 
     AppBarService *m_service = nullptr;
-    std::unique_ptr<AppBarService> m_ownedService;
 
     TAppBarFlags m_flags;
     int m_horzSizeInc = 1;

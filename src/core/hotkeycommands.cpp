@@ -3,21 +3,14 @@
 #include "foundation/appinfo.h"
 #include "foundation/messages.h"
 #include "foundation/pathmacros.h"
-#include "core/windowcontrol.h"
 #include "platform/launcher.h"
+#include "platform/windowsystem.h"
 
 #include <QFileInfo>
 
-HotkeyCommands::HotkeyCommands() : m_windows(std::make_unique<WindowControl>())
-{
-}
+HotkeyCommands::HotkeyCommands() = default;
 
 HotkeyCommands::~HotkeyCommands() = default;
-
-void HotkeyCommands::SetWindowControl(std::unique_ptr<WindowControl> control)
-{
-    m_windows = control ? std::move(control) : std::make_unique<WindowControl>();
-}
 
 void HotkeyCommands::ExecuteHotkeyCommand(const QString &function, const QString &params)
 {
@@ -36,22 +29,25 @@ void HotkeyCommands::ExecuteHotkeyCommand(const QString &function, const QString
 
 void HotkeyCommands::CloseActiveWindow()
 {
-    if (const quint32 window = m_windows->ActiveWindow())
-        m_windows->Close(window);
+    WindowSystem &windows = Current<WindowSystem>();
+    if (const quint32 window = windows.ActiveWindow())
+        windows.CloseWindowPolitely(window);
 }
 
 void HotkeyCommands::MaximizeActiveWindow()
 {
-    const quint32 window = m_windows->ActiveWindow();
-    if (window && m_windows->CanMaximize(window))
-        m_windows->MaximizeOrRestore(window);
+    WindowSystem &windows = Current<WindowSystem>();
+    const quint32 window = windows.ActiveWindow();
+    if (window && windows.CanMaximize(window))
+        windows.MaximizeOrRestore(window);
 }
 
 void HotkeyCommands::MinimizeActiveWindow()
 {
-    const quint32 window = m_windows->ActiveWindow();
-    if (window && m_windows->CanMinimize(window))
-        m_windows->Minimize(window);
+    WindowSystem &windows = Current<WindowSystem>();
+    const quint32 window = windows.ActiveWindow();
+    if (window && windows.CanMinimize(window))
+        windows.Minimize(window);
 }
 
 void HotkeyCommands::ExecuteFile(const QString &params)

@@ -1,16 +1,14 @@
 // The five commands a hotkey can run: "CloseActiveWindow", "MaximizeActiveWindow",
 // "MinimizeActiveWindow" (on the window that has the focus, whichever program owns it),
 // "ExecuteFile" (starts a file, whose path may begin with a path macro) and "OpenQuorix" (opens the
-// bar's "Main" menu from the keyboard).
+// bar's "Main" menu from the keyboard). The window commands go to Current<WindowSystem>().
 #pragma once
 
 #include <QString>
 
 #include <functional>
-#include <memory>
 
 class QWidget;
-class WindowControl;
 
 class HotkeyCommands
 {
@@ -26,8 +24,6 @@ public:
     // "OpenQuorix": brings the bar to the front and opens its "&Main" menu as the keyboard does.
     // Set by the bar; nothing happens without it.
     void SetOpenMainMenu(std::function<void()> openMainMenu) { m_openMainMenu = std::move(openMainMenu); }
-    // The window side; null restores the desktop's. Takes ownership.
-    void SetWindowControl(std::unique_ptr<WindowControl> control);
     // Owner of the "File not found." box.
     void SetMessageParent(QWidget *parent) { m_messageParent = parent; }
 
@@ -37,7 +33,6 @@ private:
     void MinimizeActiveWindow();
     void ExecuteFile(const QString &params);
 
-    std::unique_ptr<WindowControl> m_windows;
     std::function<void()> m_openMainMenu;
     QWidget *m_messageParent = nullptr;
 };

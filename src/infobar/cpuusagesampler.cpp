@@ -16,17 +16,22 @@ struct SamplerState
     QList<ProcessorTicks> current;       // names fixed by the first sample
     QList<ProcessorTicks> previous;
     int samples = 0;                     // 0, 1, or 2 for "two or more"
+    quint64 source = ServiceGeneration<SystemSource>();   // the figure source sampled
 };
 
 SamplerState &State()
 {
     static SamplerState state;
+    // Samples of one figure source are never measured against another's: a stand-in put in
+    // place of the machine (or taken away again) starts the sampling afresh.
+    if (state.source != ServiceGeneration<SystemSource>())
+        state = SamplerState();
     return state;
 }
 
 ProcessorTicksReading ReadTicksOrThrow()
 {
-    ProcessorTicksReading reading = CurrentSystemSource().ReadProcessorTicks();
+    ProcessorTicksReading reading = Current<SystemSource>().ReadProcessorTicks();
     switch (reading.status) {
     case ProcessorTicksReading::Ok:
         break;

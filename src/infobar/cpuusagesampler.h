@@ -41,5 +41,6 @@ int ProcessorLoadPercent(int index);
 // Sampling needs nothing set up on Linux, so there is nothing to stop: the last sample is kept and
 // the next request measures from it.
 void StopProcessorSampling();
-// Forgets every sample and the instance count (a new figure source).
+// Forgets every sample and the instance count. Installing or removing a stand-in figure source
+// does the same by itself.
 void ResetProcessorSampling();

@@ -4,7 +4,7 @@
 #include "infobar/marqueeline.h"
 #include "infobar/metricformats.h"
 #include "infobar/systemfigures.h"
-#include "platform/playertrack.h"
+#include "platform/playertracks.h"
 
 #include <QDate>
 #include <QTime>

@@ -42,7 +42,7 @@ int RoundedBytePercent(quint64 part, quint64 whole)
 
 MemoryFigures PhysicalMemory()
 {
-    return CurrentSystemSource().ReadMemory().value_or(MemoryFigures());
+    return Current<SystemSource>().ReadMemory().value_or(MemoryFigures());
 }
 
 int MemoryLoadPercent()
@@ -56,7 +56,7 @@ int MemoryLoadPercent()
 
 PowerStatus SystemPowerStatus()
 {
-    return CurrentSystemSource().ReadPower();
+    return Current<SystemSource>().ReadPower();
 }
 
 int DiskUsagePercent(QChar letter)
@@ -66,7 +66,7 @@ int DiskUsagePercent(QChar letter)
                                                                     : DriveForLetter(letter).mountPoint;
     if (mountPoint.isEmpty())
         return 0;
-    const std::optional<DiskSpace> space = CurrentSystemSource().ReadDiskSpace(mountPoint);
+    const std::optional<DiskSpace> space = Current<SystemSource>().ReadDiskSpace(mountPoint);
     if (!space || space->totalBytes == 0)
         return 0;
     const quint64 used = space->totalBytes - std::min(space->freeBytes, space->totalBytes);
@@ -75,7 +75,7 @@ int DiskUsagePercent(QChar letter)
 
 qint64 SystemUptimeMilliseconds()
 {
-    return std::max<qint64>(0, CurrentSystemSource().UptimeMilliseconds());
+    return std::max<qint64>(0, Current<SystemSource>().UptimeMilliseconds());
 }
 
 qint64 SystemUptimeSeconds()

@@ -8,7 +8,7 @@
 #include "menus/tbmenuitem.h"
 #include "platform/drivetable.h"
 #include "platform/sessionpower.h"
-#include "platform/windowlist.h"
+#include "platform/windowsystem.h"
 
 #include <QAction>
 #include <QMenu>

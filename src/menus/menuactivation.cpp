@@ -102,5 +102,5 @@ bool StartAutoRun(const QString &mountPoint)
         return RunCommandLine(command, mountPoint); // a program of the system, named by the disc
     if (words.isEmpty() || !IsProgramFile(program))
         return StartFile(program, mountPoint);
-    return CurrentLauncher().RunProgram(program, words, mountPoint);
+    return Current<Launcher>().RunProgram(program, words, mountPoint);
 }

@@ -5,11 +5,11 @@
 // no edge pass NoEdge (5). Rectangles are in Qt's logical screen coordinates.
 #pragma once
 
+#include "platform/currentservice.h"
+
 #include <QObject>
 #include <QRect>
 #include <QWidget>
-
-#include <memory>
 
 class AppBarService : public QObject
 {
@@ -27,9 +27,10 @@ public:
     explicit AppBarService(QObject *parent = nullptr);
     ~AppBarService() override;
 
-    // The service of the platform Quorix runs on; it degrades to doing nothing where the desktop
-    // offers no such service.
-    static std::unique_ptr<AppBarService> Create();
+    // The service of the platform Quorix runs on (EWMH), one for every bar of the process; it
+    // degrades to doing nothing where the desktop offers no such service. Made on first use and
+    // owned by the application object.
+    static AppBarService &Platform();
 
     // Makes the bar known to the service, so that it receives the notifications below.
     virtual bool Register(QWidget *bar) = 0;

@@ -4,7 +4,7 @@
 
 QList<DriveInfo> DriveTable()
 {
-    return CurrentSystemSource().ReadDrives();
+    return Current<SystemSource>().ReadDrives();
 }
 
 DriveInfo DriveForLetter(QChar letter)

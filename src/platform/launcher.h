@@ -3,17 +3,21 @@
 // handed to a shell.
 #pragma once
 
+#include "platform/currentservice.h"
 #include "platform/shellitem.h"
 
 #include <QString>
 #include <QStringList>
 
-// The few ways anything is started. The desktop's implementation goes through GIO; tests put a
-// recording one in its place.
+// The few ways anything is started; Current<Launcher>() is the one in use. The desktop's
+// implementation goes through GIO; tests put a recording one in its place.
 class Launcher
 {
 public:
     virtual ~Launcher();
+    // The desktop's own launcher.
+    static Launcher &Platform();
+
     // Starts an application from its .desktop file.
     virtual bool LaunchDesktopEntry(const QString &desktopFile) = 0;
     // Runs a program file (absolute path) with its arguments; an empty working folder means the
@@ -25,11 +29,6 @@ public:
     // Opens a web address in the default web browser.
     virtual bool OpenInBrowser(const QString &url) = 0;
 };
-
-// The launcher in use: the one installed by SetLauncher, else the desktop's.
-Launcher &CurrentLauncher();
-// Installs a launcher (not owned); null restores the desktop's. Returns the one it replaces.
-Launcher *SetLauncher(Launcher *launcher);
 
 // Starts a path the way the user means it, with the default action:
 // - a desktop entry is launched; an Internet shortcut (.url) opens its address in the browser;

@@ -1,41 +1,75 @@
-// Where each desktop service of platform/ gets its implementation: the Linux one, unless a test
-// installed a stand-in (platform/fake/). The interfaces themselves never include an implementation.
+// Where each desktop service of platform/ gets its implementation: the Linux one. Tests put
+// stand-ins (platform/fake/) in front of them with ScopedService; Current<Service>() gives the one
+// in use. The interfaces themselves never include an implementation.
 #include "platform/appbarservice.h"
 #include "platform/launcher.h"
+#include "platform/playertracks.h"
+#include "platform/printingsystem.h"
+#include "platform/registrystore.h"
+#include "platform/sessionpower.h"
 #include "platform/systemsource.h"
+#include "platform/windowsystem.h"
 
 #include "platform/linux/ewmhappbarservice.h"
 #include "platform/linux/giolauncher.h"
+#include "platform/linux/linuxplayertracks.h"
 #include "platform/linux/linuxsystemsource.h"
+#include "platform/linux/logindsessionpower.h"
+#include "platform/linux/qtprintingsystem.h"
+#include "platform/linux/x11windowsystem.h"
+#include "platform/linux/xdgregistrystore.h"
 
-namespace {
-Launcher *g_launcher = nullptr;
-SystemSource *g_systemSource = nullptr;
-} // namespace
+#include <QCoreApplication>
+#include <QPointer>
 
-std::unique_ptr<AppBarService> AppBarService::Create()
+AppBarService &AppBarService::Platform()
 {
-    return std::make_unique<EwmhAppBarService>();
+    // A QObject that watches the display: it goes with the application object, before the
+    // display connection does.
+    static QPointer<AppBarService> service;
+    if (!service)
+        service = new EwmhAppBarService(QCoreApplication::instance());
+    return *service;
 }
 
-Launcher &CurrentLauncher()
+Launcher &Launcher::Platform()
 {
-    static GioLauncher desktop;
-    return g_launcher ? *g_launcher : desktop;
+    static GioLauncher launcher;
+    return launcher;
 }
 
-Launcher *SetLauncher(Launcher *launcher)
+PlayerTracks &PlayerTracks::Platform()
 {
-    return std::exchange(g_launcher, launcher);
+    static LinuxPlayerTracks players;
+    return players;
 }
 
-SystemSource &CurrentSystemSource()
+PrintingSystem &PrintingSystem::Platform()
+{
+    static QtPrintingSystem printers;
+    return printers;
+}
+
+RegistryStore &RegistryStore::Platform()
+{
+    static XdgRegistryStore store;
+    return store;
+}
+
+SessionPower &SessionPower::Platform()
+{
+    static LogindSessionPower power;
+    return power;
+}
+
+SystemSource &SystemSource::Platform()
 {
     static LinuxSystemSource machine;
-    return g_systemSource ? *g_systemSource : machine;
+    return machine;
 }
 
-SystemSource *SetSystemSource(SystemSource *source)
+WindowSystem &WindowSystem::Platform()
 {
-    return std::exchange(g_systemSource, source);
+    static X11WindowSystem windows;
+    return windows;
 }

@@ -1,15 +1,29 @@
 // Shutting down, restarting and logging out: the desktop's own dialog where the running desktop
-// has one, else logind on the system bus.
+// has one, else the session manager.
 #pragma once
+
+#include "platform/currentservice.h"
 
 #include <QString>
 
-// Starts the running desktop's own log-out / shut-down dialog; false when this desktop has none
-// installed (the caller then offers its own).
-bool StartDesktopShutDownDialog();
-
 enum class SessionAction { PowerOff, Reboot, LogOut };
 
-// Asks logind to power off or restart the machine (it may ask for authorisation) or to end the
-// current session. False, with a readable reason, when logind refused or is not there.
+class SessionPower
+{
+public:
+    virtual ~SessionPower();
+    // The desktop's dialog (GNOME, Xfce, MATE, Cinnamon, LXQt, LXDE) and logind on the system bus.
+    static SessionPower &Platform();
+
+    // Starts the running desktop's own log-out / shut-down dialog; false when this desktop has
+    // none installed (the caller then offers its own).
+    virtual bool StartDesktopShutDownDialog() = 0;
+    // Asks the session manager to power off or restart the machine (it may ask for
+    // authorisation) or to end the current session. False, with a readable reason, when it
+    // refused or is not there.
+    virtual bool RequestSessionAction(SessionAction action, QString *error) = 0;
+};
+
+// The same requests of Current<SessionPower>().
+bool StartDesktopShutDownDialog();
 bool RequestSessionAction(SessionAction action, QString *error = nullptr);

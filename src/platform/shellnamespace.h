@@ -52,14 +52,3 @@ QIcon ShellItemIcon(const ShellItem &item);
 QIcon IconForPath(const QString &path);
 // The theme's folder icon.
 QIcon FolderIcon();
-
-// One printer of the printing system.
-struct PrinterEntry
-{
-    QString name;         // the queue name
-    QString description;  // what the user calls it; may be empty
-};
-using PrinterLister = std::function<QList<PrinterEntry>()>;
-// Replaces where the Printers folder gets its printers (tests); an empty function restores the
-// printing system's own list.
-void SetPrinterLister(PrinterLister lister);

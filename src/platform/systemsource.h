@@ -1,8 +1,9 @@
 // Where Quorix's system figures come from: processor ticks, memory, power, disk space, uptime and
-// the drive table. The info bar and the marquee read them through the process-wide source, so tests
+// the drive table. The info bar and the marquee read them through Current<SystemSource>(), so tests
 // can put a fake in place of the running machine.
 #pragma once
 
+#include "platform/currentservice.h"
 #include "platform/driveinfo.h"
 
 #include <QByteArray>
@@ -69,6 +70,8 @@ class SystemSource
 {
 public:
     virtual ~SystemSource();
+    // The running machine.
+    static SystemSource &Platform();
 
     // One read of the processor counters.
     virtual ProcessorTicksReading ReadProcessorTicks() = 0;
@@ -80,9 +83,3 @@ public:
     // The drive letters as they stand now.
     virtual QList<DriveInfo> ReadDrives() = 0;
 };
-
-// The source every figure is read from: the running machine unless a test installed another.
-SystemSource &CurrentSystemSource();
-// Installs a source for the whole process (the caller keeps ownership); null puts the running
-// machine back. Returns the source installed before, null when that was the running machine.
-SystemSource *SetSystemSource(SystemSource *source);

@@ -7,7 +7,7 @@
 #include "foundation/messages.h"
 #include "app/tmainmenu.h"
 #include "core/td.h"
-#include "platform/registry.h"
+#include "platform/registrystore.h"
 #include "testenv.h"
 
 #include <QMenu>

@@ -1,8 +1,9 @@
 // The edge-docked bar: its geometry rules, the order of its calls to the application-bar service,
-// its slides, drags and sizing, against a service that records what it is asked.
+// its slides, drags and sizing, against the fake service that records what it is asked.
 #include "controls/tappbar.h"
 #include "controls/tappbarrules.h"
-#include "platform/appbarservice.h"
+#include "platform/fake/fakeappbarservice.h"
+#include "platform/scopedservice.h"
 
 #include <QApplication>
 #include <QEnterEvent>
@@ -14,78 +15,10 @@
 
 namespace {
 
-QString rectText(const QRect &r)
-{
-    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
-}
-
-class FakeAppBarService : public AppBarService
-{
-public:
-    QStringList log;
-    std::function<QRect(int, const QRect &)> adjust;
-    WId holders[4] = {0, 0, 0, 0};
-    bool refuseClaims = false;
-
-    bool Register(QWidget *) override { return record(QStringLiteral("Register")), true; }
-    void Remove(QWidget *) override { record(QStringLiteral("Remove")); }
-    QRect QueryPos(QWidget *, int edge, const QRect &rect) override
-    {
-        record(QStringLiteral("QueryPos %1").arg(edge));
-        return adjust ? adjust(edge, rect) : rect;
-    }
-    QRect SetPos(QWidget *, int edge, const QRect &rect) override
-    {
-        record(QStringLiteral("SetPos %1 %2").arg(edge).arg(rect.isEmpty() ? QStringLiteral("empty")
-                                                                         : rectText(rect)));
-        return rect;
-    }
-    WId GetAutoHideBar(int edge) override
-    {
-        record(QStringLiteral("GetAutoHideBar %1").arg(edge));
-        return holders[edge];
-    }
-    bool SetAutoHideBar(QWidget *bar, int edge, bool claim) override
-    {
-        record(QStringLiteral("SetAutoHideBar %1 %2").arg(edge).arg(claim ? "claim" : "release"));
-        const WId id = bar->winId();
-        if (!claim) {
-            if (holders[edge] == id)
-                holders[edge] = 0;
-            return true;
-        }
-        if (refuseClaims || (holders[edge] != 0 && holders[edge] != id))
-            return false;
-        holders[edge] = id;
-        return true;
-    }
-    void Activate(QWidget *) override { record(QStringLiteral("Activate")); }
-    void WindowPosChanged(QWidget *) override {} // every move; too many to be worth recording
-    void SetZOrder(QWidget *, ZOrder order) override
-    {
-        static const char *const names[] = {"Normal", "TopMost", "Bottom"};
-        record(QStringLiteral("SetZOrder %1").arg(names[order]));
-    }
-    void SetTaskbarEntryVisible(QWidget *, bool visible) override
-    {
-        record(QStringLiteral("SetTaskbarEntryVisible %1").arg(visible ? "shown" : "hidden"));
-    }
-    void SetWindowDocked(QWidget *, bool docked) override
-    {
-        record(QStringLiteral("SetWindowDocked %1").arg(docked ? "dock" : "normal"));
-    }
-
-    void EmitPositionChanged() { Q_EMIT PositionChanged(); }
-    void EmitFullScreen(bool open) { Q_EMIT FullScreenAppChanged(open); }
-
-private:
-    void record(const QString &call) { log << call; }
-};
-
 class TestBar : public TAppBar
 {
 public:
-    explicit TestBar(AppBarService *service) : TAppBar(nullptr, service) {}
+    TestBar() = default;
     using TAppBar::EnterSizeMove;
     using TAppBar::ExitSizeMove;
     using TAppBar::Moving;
@@ -250,7 +183,8 @@ void TestTAppBar::dockRectRule()
 void TestTAppBar::dockRectUsesServiceAdjustment()
 {
     FakeAppBarService service;
-    TestBar bar(&service);
+    ScopedService<AppBarService> useService(service);
+    TestBar bar;
     const QRect screen = bar.ScreenRect();
     bar.SetHorzDockSize(22);
     QCOMPARE(bar.DockRect(abeBottom), QRect(0, screen.height() - 22, screen.width(), 22));
@@ -430,7 +364,8 @@ void TestTAppBar::floatRectAfterUndock()
 void TestTAppBar::defaults()
 {
     FakeAppBarService service;
-    TestBar bar(&service);
+    ScopedService<AppBarService> useService(service);
+    TestBar bar;
     const QSize screen = bar.ScreenRect().size();
     QCOMPARE(int(bar.Flags()), 31);
     QCOMPARE(bar.HorzSizeInc(), 1);
@@ -461,7 +396,8 @@ void TestTAppBar::defaults()
 void TestTAppBar::topDockGivesFullWidthStrip()
 {
     FakeAppBarService service;
-    TestBar bar(&service);
+    ScopedService<AppBarService> useService(service);
+    TestBar bar;
     bar.SetHorzDockSize(44);
     bar.SetEdge(abeTop);
     bar.show();
@@ -478,7 +414,8 @@ void TestTAppBar::topDockGivesFullWidthStrip()
 void TestTAppBar::sequenceDockedToBottom()
 {
     FakeAppBarService service;
-    TestBar bar(&service);
+    ScopedService<AppBarService> useService(service);
+    TestBar bar;
     bar.SetHorzDockSize(30);
     createDocked(bar, service, abeTop);
     bar.SetEdge(abeBottom);
@@ -502,7 +439,8 @@ void TestTAppBar::sequenceDockedToBottom()
 void TestTAppBar::sequenceFloatAndUnknown()
 {
     FakeAppBarService service;
-    TestBar bar(&service);
+    ScopedService<AppBarService> useService(service);
+    TestBar bar;
     bar.SetAlwaysOnTop(false);
     createDocked(bar, service, abeTop);
     bar.SetFloatRect(QRect(100, 120, 300, 200));
@@ -532,7 +470,8 @@ void TestTAppBar::sequenceFloatAndUnknown()
 void TestTAppBar::sequenceReRegistersAfterUnknown()
 {
     FakeAppBarService service;
-    TestBar bar(&service);
+    ScopedService<AppBarService> useService(service);
+    TestBar bar;
     createDocked(bar, service, abeTop);
     bar.SetEdge(abeUnknown);
     service.log.clear();
@@ -544,7 +483,8 @@ void TestTAppBar::sequenceReRegistersAfterUnknown()
 void TestTAppBar::autoHideRefusedDocksNormally()
 {
     FakeAppBarService service;
-    TestBar bar(&service);
+    ScopedService<AppBarService> useService(service);
+    TestBar bar;
     bar.SetHorzDockSize(30);
     createDocked(bar, service, abeTop);
     service.refuseClaims = true;
@@ -565,7 +505,8 @@ void TestTAppBar::autoHideRefusedDocksNormally()
 void TestTAppBar::autoHideGrantedReservesNothing()
 {
     FakeAppBarService service;
-    TestBar bar(&service);
+    ScopedService<AppBarService> useService(service);
+    TestBar bar;
     bar.SetHorzDockSize(30);
     createDocked(bar, service, abeBottom);
     bar.SetAutoHide(true);
@@ -586,7 +527,8 @@ void TestTAppBar::autoHideGrantedReservesNothing()
 void TestTAppBar::autoHideReleasedOnEdgeChange()
 {
     FakeAppBarService service;
-    TestBar bar(&service);
+    ScopedService<AppBarService> useService(service);
+    TestBar bar;
     createDocked(bar, service, abeTop);
     bar.SetAutoHide(true);
     bar.SetEdge(abeTop);
@@ -602,7 +544,8 @@ void TestTAppBar::autoHideReleasedOnEdgeChange()
 void TestTAppBar::autoHideShowsOnEnter()
 {
     FakeAppBarService service;
-    TestBar bar(&service);
+    ScopedService<AppBarService> useService(service);
+    TestBar bar;
     bar.SetHorzDockSize(30);
     bar.SetSlideEffect(false);
     bar.SetAutoHide(true);
@@ -622,7 +565,8 @@ void TestTAppBar::autoHideShowsOnEnter()
 void TestTAppBar::fullScreenLowersTopMostBar()
 {
     FakeAppBarService service;
-    TestBar bar(&service);
+    ScopedService<AppBarService> useService(service);
+    TestBar bar;
     createDocked(bar, service, abeTop);
     service.EmitFullScreen(true);
     QVERIFY(bar.FullScreen());
@@ -640,7 +584,8 @@ void TestTAppBar::fullScreenLowersTopMostBar()
 void TestTAppBar::positionChangeRedocksDockedBarOnly()
 {
     FakeAppBarService service;
-    TestBar bar(&service);
+    ScopedService<AppBarService> useService(service);
+    TestBar bar;
     createDocked(bar, service, abeTop);
     service.adjust = [](int, const QRect &r) { return r.adjusted(0, 25, 0, 0); };
     service.EmitPositionChanged();
@@ -654,7 +599,8 @@ void TestTAppBar::positionChangeRedocksDockedBarOnly()
 void TestTAppBar::slideEndsExactlyOnTarget()
 {
     FakeAppBarService service;
-    TestBar bar(&service);
+    ScopedService<AppBarService> useService(service);
+    TestBar bar;
     bar.setGeometry(200, 200, 300, 100); // where the floating bar is created
     bar.SetHorzDockSize(37);
     bar.show();
@@ -677,7 +623,8 @@ void TestTAppBar::slideEndsExactlyOnTarget()
 void TestTAppBar::slideInstantWhenOff()
 {
     FakeAppBarService service;
-    TestBar bar(&service);
+    ScopedService<AppBarService> useService(service);
+    TestBar bar;
     bar.SetSlideEffect(false);
     bar.setGeometry(200, 200, 300, 100);
     bar.show();
@@ -696,7 +643,8 @@ void TestTAppBar::slideInstantWhenOff()
 void TestTAppBar::dragToLeftEdgeDocksThere()
 {
     FakeAppBarService service;
-    TestBar bar(&service);
+    ScopedService<AppBarService> useService(service);
+    TestBar bar;
     bar.SetSlideEffect(false);
     bar.SetHorzDockSize(30);
     bar.SetVertDockSize(50);
@@ -724,7 +672,8 @@ void TestTAppBar::dragToLeftEdgeDocksThere()
 void TestTAppBar::controlDragFloatsWithCaption()
 {
     FakeAppBarService service;
-    TestBar bar(&service);
+    ScopedService<AppBarService> useService(service);
+    TestBar bar;
     bar.SetSlideEffect(false);
     bar.setGeometry(10, 10, 240, 120); // becomes the float rectangle at creation
     bar.SetEdge(abeBottom);
@@ -750,7 +699,8 @@ void TestTAppBar::controlDragFloatsWithCaption()
 void TestTAppBar::sizingTopBarChangesOnlyHeight()
 {
     FakeAppBarService service;
-    TestBar bar(&service);
+    ScopedService<AppBarService> useService(service);
+    TestBar bar;
     bar.SetSlideEffect(false);
     bar.SetHorzDockSize(30);
     bar.SetVertSizeInc(10);
@@ -783,7 +733,8 @@ void TestTAppBar::sizingTopBarChangesOnlyHeight()
 void TestTAppBar::emptyFloatRectTakesWindowSize()
 {
     FakeAppBarService service;
-    TestBar bar(&service);
+    ScopedService<AppBarService> useService(service);
+    TestBar bar;
     bar.setGeometry(70, 80, 320, 90);
     bar.CreateAppBar();
     // A float rectangle without area would make a window without one.
@@ -795,7 +746,7 @@ void TestTAppBar::platformServiceDegradesWithoutDesktop()
 {
     // Under the offscreen platform there is no X display: the bar docks on the whole screen.
     TAppBar bar;
-    QVERIFY(bar.Service());
+    QCOMPARE(bar.Service(), &AppBarService::Platform());
     bar.SetSlideEffect(false);
     bar.SetHorzDockSize(26);
     bar.SetEdge(abeBottom);

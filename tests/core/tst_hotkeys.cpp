@@ -9,8 +9,9 @@
 #include "core/hotkeycommands.h"
 #include "core/hotkeytable.h"
 #include "core/td.h"
-#include "core/windowcontrol.h"
-#include "platform/recordinglauncher.h"
+#include "platform/fake/fakewindowsystem.h"
+#include "platform/fake/recordinglauncher.h"
+#include "platform/scopedservice.h"
 #include "records/tmlb2.h"
 #include "testenv.h"
 
@@ -68,32 +69,14 @@ protected:
     void UnregisterHotkey(int id) override { calls << QStringLiteral("unregister %1").arg(id); }
 };
 
-class FakeWindows : public WindowControl
+// Another program's window that has the focus, with both boxes.
+FakeWindowSystem OneFocusedWindow()
 {
-public:
-    struct State
-    {
-        quint32 active = 0x400001;
-        bool canMaximize = true;
-        bool canMinimize = true;
-        QStringList calls;
-    };
-    explicit FakeWindows(State *state) : s(state) {}
-    quint32 ActiveWindow() override { return s->active; }
-    bool CanMaximize(quint32) override { return s->canMaximize; }
-    bool CanMinimize(quint32) override { return s->canMinimize; }
-    bool MaximizeOrRestore(quint32 w) override { return record(QStringLiteral("maximize-or-restore"), w); }
-    bool Minimize(quint32 w) override { return record(QStringLiteral("minimize"), w); }
-    bool Close(quint32 w) override { return record(QStringLiteral("close"), w); }
-
-private:
-    bool record(const QString &what, quint32 w)
-    {
-        s->calls << what + QStringLiteral(" 0x") + QString::number(w, 16);
-        return true;
-    }
-    State *s;
-};
+    FakeWindowSystem windows;
+    windows.windows = {{.id = 0x400001, .title = QStringLiteral("Letter - Editor")}};
+    windows.active = 0x400001;
+    return windows;
+}
 
 // Captures every message box text, in order.
 class MessageLog
@@ -306,17 +289,20 @@ void TestHotkeys::windowCommands()
     QFETCH(bool, canMaximize);
     QFETCH(bool, canMinimize);
     QFETCH(QStringList, expected);
-    FakeWindows::State state;
-    state.active = active;
-    state.canMaximize = canMaximize;
-    state.canMinimize = canMinimize;
+    FakeWindowSystem windows;
+    if (active != 0)
+        windows.windows = {{.id = active,
+                            .title = QStringLiteral("Letter - Editor"),
+                            .canMaximize = canMaximize,
+                            .canMinimize = canMinimize}};
+    windows.active = active;
+    ScopedService<WindowSystem> useWindows(windows);
     HotkeyCommands commands;
-    commands.SetWindowControl(std::make_unique<FakeWindows>(&state));
     bool opened = false;
     commands.SetOpenMainMenu([&opened] { opened = true; });
     MessageLog messages;
     commands.ExecuteHotkeyCommand(function, QStringLiteral("/ignored"));
-    QCOMPARE(state.calls, expected);
+    QCOMPARE(windows.calls, expected);
     QVERIFY(!opened);
     QVERIFY(messages.texts.isEmpty());
 }
@@ -353,12 +339,13 @@ void TestHotkeys::executeFile()
     message.replace(QLatin1Char('@'), home.path());
 
     RecordingLauncher launcher;
+    ScopedService<Launcher> useLauncher(launcher);
     MessageLog messages;
-    FakeWindows::State state;
+    FakeWindowSystem windows = OneFocusedWindow();
+    ScopedService<WindowSystem> useWindows(windows);
     HotkeyCommands commands;
-    commands.SetWindowControl(std::make_unique<FakeWindows>(&state));
     commands.ExecuteHotkeyCommand(QStringLiteral("EXECUTEFILE"), params);
-    QVERIFY(state.calls.isEmpty());
+    QVERIFY(windows.calls.isEmpty());
     if (startedFile.isEmpty()) {
         QVERIFY(launcher.Records().isEmpty());
         QCOMPARE(messages.texts, QStringList{message});
@@ -374,16 +361,16 @@ void TestHotkeys::executeFile()
 
 void TestHotkeys::openQuorix()
 {
-    FakeWindows::State state;
+    FakeWindowSystem windows = OneFocusedWindow();
+    ScopedService<WindowSystem> useWindows(windows);
     HotkeyCommands commands;
-    commands.SetWindowControl(std::make_unique<FakeWindows>(&state));
     commands.ExecuteHotkeyCommand(QStringLiteral("OpenQuorix"), {}); // nothing set: nothing happens
     int opened = 0;
     commands.SetOpenMainMenu([&opened] { ++opened; });
     commands.ExecuteHotkeyCommand(QStringLiteral("OpenQuorix"), {});
     commands.ExecuteHotkeyCommand(QStringLiteral("openquorix"), QStringLiteral("ignored"));
     QCOMPARE(opened, 2);
-    QVERIFY(state.calls.isEmpty());
+    QVERIFY(windows.calls.isEmpty());
 }
 
 void TestHotkeys::dataModuleRunsTheTablesCommands()
@@ -391,14 +378,14 @@ void TestHotkeys::dataModuleRunsTheTablesCommands()
     TestHome home;
     const QString path = DataFilePath(dfHotkeys);
     WriteHotkeyFile(path, {{"8", "121", "MinimizeActiveWindow", "", "1"}});
+    FakeWindowSystem windows = OneFocusedWindow();
+    ScopedService<WindowSystem> useWindows(windows);
     TD dataModule;
-    FakeWindows::State state;
-    dataModule.HotkeyCommandRunner().SetWindowControl(std::make_unique<FakeWindows>(&state));
     RecordingHotkeyTable table;
     connect(&table, &HotkeyTable::CommandRequested, &dataModule, &TD::ExecuteHotkeyCommand);
     table.LoadHotkeys(path);
     table.HotkeyPressed(1);
-    QCOMPARE(state.calls, QStringList{"minimize 0x400001"});
+    QCOMPARE(windows.calls, QStringList{"minimize 0x400001"});
 }
 
 QTEST_MAIN(TestHotkeys)

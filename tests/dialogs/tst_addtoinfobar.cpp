@@ -8,7 +8,8 @@
 #include "dialogs/infobarobjectlist.h"
 #include "dialogs/taddtoinfobar.h"
 #include "dialogs/tsettingslistitem.h"
-#include "fakesystemsource.h"
+#include "platform/fake/fakesystemsource.h"
+#include "platform/scopedservice.h"
 #include "testenv.h"
 
 #include <QComboBox>
@@ -87,6 +88,7 @@ private Q_SLOTS:
 private:
     TestHome *m_home = nullptr;
     FakeSystemSource *m_machine = nullptr;
+    ScopedService<SystemSource> *m_useMachine = nullptr;
     QStringList m_messages;
     QTreeWidget *m_list = nullptr;
 };
@@ -99,6 +101,7 @@ void TestAddToInfoBar::init()
                          FakeSystemSource::MakeDrive('C', QStringLiteral("/")),
                          FakeSystemSource::MakeDrive('E', QString(), DriveType::CdRom),
                          FakeSystemSource::MakeDrive('F', QStringLiteral("/net/"), DriveType::Remote)};
+    m_useMachine = new ScopedService<SystemSource>(*m_machine);
     m_messages.clear();
     SetMessageResponder([this](const MessageRequest &request) {
         m_messages.append(request.text);
@@ -112,6 +115,7 @@ void TestAddToInfoBar::cleanup()
 {
     delete m_list;
     SetMessageResponder({});
+    delete m_useMachine;
     delete m_machine;
     delete m_home;
 }

@@ -14,7 +14,8 @@
 #include "dialogs/taddtoinfobar.h"
 #include "dialogs/trundialog.h"
 #include "dialogs/tshutdowndialog.h"
-#include "fakesystemsource.h"
+#include "platform/fake/fakesystemsource.h"
+#include "platform/scopedservice.h"
 #include "testenv.h"
 
 #include <QAbstractButton>
@@ -140,6 +141,7 @@ private Q_SLOTS:
 private:
     TestHome *m_home = nullptr;
     FakeSystemSource *m_machine = nullptr;
+    ScopedService<SystemSource> *m_useMachine = nullptr;
     QTreeWidget *m_list = nullptr;
 };
 
@@ -147,6 +149,7 @@ void TestForms::init()
 {
     m_home = new TestHome;
     m_machine = new FakeSystemSource;
+    m_useMachine = new ScopedService<SystemSource>(*m_machine);
     QDir().mkpath(DataFilePath(dfDataFolder) + QStringLiteral("Data"));
     m_list = new QTreeWidget;
 }
@@ -154,6 +157,7 @@ void TestForms::init()
 void TestForms::cleanup()
 {
     delete m_list;
+    delete m_useMachine;
     delete m_machine;
     delete m_home;
 }

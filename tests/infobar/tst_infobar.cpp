@@ -6,12 +6,14 @@
 #include "appearance/colorconversion.h"
 #include "appearance/themecolors.h"
 #include "controls/tblabel.h"
-#include "fakesystemsource.h"
+#include "infobar/cpuusagesampler.h"
 #include "infobar/infobar.h"
 #include "infobar/marquee.h"
 #include "infobar/tquorixbprogressbar.h"
 #include "foundation/barsettings.h"
-#include "platform/recordinglauncher.h"
+#include "platform/fake/fakesystemsource.h"
+#include "platform/fake/recordinglauncher.h"
+#include "platform/scopedservice.h"
 #include "testenv.h"
 
 #include <QFile>
@@ -128,6 +130,7 @@ private Q_SLOTS:
 private:
     TestHome *m_home = nullptr;
     FakeSystemSource *m_machine = nullptr;
+    ScopedService<SystemSource> *m_useMachine = nullptr;
     QStringList m_messages;
 };
 
@@ -135,6 +138,7 @@ void TestInfoBar::init()
 {
     m_home = new TestHome;
     m_machine = new FakeSystemSource;
+    m_useMachine = new ScopedService<SystemSource>(*m_machine);
     m_messages.clear();
     SetMessageResponder([this](const MessageRequest &request) {
         m_messages.append(request.text);
@@ -145,6 +149,7 @@ void TestInfoBar::init()
 void TestInfoBar::cleanup()
 {
     SetMessageResponder({});
+    delete m_useMachine;
     delete m_machine;
     delete m_home;
 }
@@ -450,6 +455,7 @@ void TestInfoBar::errorMeters()
     m_machine->drives.append(FakeSystemSource::MakeDrive('E', QString(), DriveType::CdRom));
     m_machine->drives.append(FakeSystemSource::MakeDrive('F', QStringLiteral("/mnt/net"), DriveType::Remote));
     RecordingLauncher launcher;
+    ScopedService<Launcher> useLauncher(launcher);
     Bar bar;
     TInfoBarController controller(bar.infoBar, &bar.infoBarTimer);
     controller.GenerateInfoBar(Enabled({Object(object, "X", "1")}), DefaultThemeColors());
@@ -535,6 +541,8 @@ void TestInfoBar::doubleClick()
     m_machine->drives.append(FakeSystemSource::MakeDrive('D', disk + QLatin1Char('/')));
 
     RecordingLauncher launcher;
+
+    ScopedService<Launcher> useLauncher(launcher);
     Bar bar;
     TInfoBarController controller(bar.infoBar, &bar.infoBarTimer);
     controller.GenerateInfoBar(Enabled({Object(object, "X", "5")}), DefaultThemeColors());

@@ -4,11 +4,13 @@
 #include "foundation/barsettings.h"
 #include "foundation/messages.h"
 #include "controls/tblabel.h"
-#include "fakesystemsource.h"
+#include "infobar/cpuusagesampler.h"
 #include "infobar/marquee.h"
 #include "infobar/marqueeline.h"
 #include "infobar/marqueevalues.h"
-#include "platform/playertrack.h"
+#include "platform/fake/fakeplayertracks.h"
+#include "platform/fake/fakesystemsource.h"
+#include "platform/scopedservice.h"
 #include "testenv.h"
 
 #include <QApplication>
@@ -175,6 +177,9 @@ private Q_SLOTS:
 private:
     TestHome *m_home = nullptr;
     FakeSystemSource *m_machine = nullptr;
+    ScopedService<SystemSource> *m_useMachine = nullptr;
+    FakePlayerTracks *m_players = nullptr;   // nothing plays
+    ScopedService<PlayerTracks> *m_usePlayers = nullptr;
     QStringList m_messages;
 };
 
@@ -182,6 +187,7 @@ void TestMarquee::init()
 {
     m_home = new TestHome;
     m_machine = new FakeSystemSource;
+    m_useMachine = new ScopedService<SystemSource>(*m_machine);
     // Byte sizes are written with the user's decimal separator; these tests use a comma.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     m_messages.clear();
@@ -189,14 +195,17 @@ void TestMarquee::init()
         m_messages.append(request.text);
         return 0;
     });
-    SetPlayerTrackSource([] { return QString(); });
+    m_players = new FakePlayerTracks;
+    m_usePlayers = new ScopedService<PlayerTracks>(*m_players);
 }
 
 void TestMarquee::cleanup()
 {
-    SetPlayerTrackSource({});
+    delete m_usePlayers;
+    delete m_players;
     SetMessageResponder({});
     QLocale::setDefault(QLocale::system());
+    delete m_useMachine;
     delete m_machine;
     delete m_home;
 }
@@ -338,7 +347,7 @@ void TestMarquee::playerTrack()
     QFETCH(QString, expected);
     QCOMPARE(TrackFromPlayerWindowTitle(title), expected);
 
-    SetPlayerTrackSource([title] { return TrackFromPlayerWindowTitle(title); });
+    m_players->track = TrackFromPlayerWindowTitle(title);
     QCOMPARE(GetMarqueeValue(u"Winamp", u"Track"), expected);
     // No track: a line with the token is not shown.
     QCOMPARE(ExpandMarqueeLine(QStringLiteral("Now: [winamp(track)]")).isEmpty(), expected.isEmpty());
@@ -387,7 +396,8 @@ void TestMarquee::playingMprisTrack()
     QVERIFY(players.waitForReadyRead(5000));
     QCOMPARE(players.readLine().trimmed(), QByteArray("ready"));
 
-    SetPlayerTrackSource({}); // the desktop's players: here the two fakes
+    // The desktop's players: here the two of the helper process.
+    ScopedService<PlayerTracks> desktopPlayers(PlayerTracks::Platform());
     QCOMPARE(GetMarqueeValue(u"Winamp", u"Track"), QStringLiteral("Simon, Garfunkel - The Boxer"));
     players.kill();
     players.waitForFinished();

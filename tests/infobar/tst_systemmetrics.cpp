@@ -5,7 +5,8 @@
 #include "infobar/infobarvalue.h"
 #include "infobar/metricformats.h"
 #include "infobar/systemfigures.h"
-#include "platform/systemsource.h"
+#include "platform/fake/fakesystemsource.h"
+#include "platform/scopedservice.h"
 
 #include <QHash>
 #include <QLocale>
@@ -13,47 +14,9 @@
 
 namespace {
 
-class FakeSource : public SystemSource
-{
-public:
-    ProcessorTicksReading ticks;
-    std::optional<MemoryFigures> memory;
-    PowerStatus power;
-    QHash<QString, DiskSpace> disks;   // by mount point
-    qint64 uptimeMs = 0;
-    QList<DriveInfo> drives;
-    int tickReads = 0;
-
-    void SetTicks(QList<ProcessorTicks> instances)
-    {
-        ticks.status = ProcessorTicksReading::Ok;
-        ticks.instances = std::move(instances);
-    }
-
-    ProcessorTicksReading ReadProcessorTicks() override
-    {
-        ++tickReads;
-        return ticks;
-    }
-    std::optional<MemoryFigures> ReadMemory() override { return memory; }
-    PowerStatus ReadPower() override { return power; }
-    std::optional<DiskSpace> ReadDiskSpace(const QString &path) override
-    {
-        if (!disks.contains(path))
-            return std::nullopt;
-        return disks.value(path);
-    }
-    qint64 UptimeMilliseconds() override { return uptimeMs; }
-    QList<DriveInfo> ReadDrives() override { return drives; }
-};
-
 DriveInfo Drive(char letter, const QString &mountPoint, DriveType type = DriveType::Fixed)
 {
-    DriveInfo drive;
-    drive.letter = QLatin1Char(letter);
-    drive.mountPoint = mountPoint;
-    drive.type = type;
-    return drive;
+    return FakeSystemSource::MakeDrive(letter, mountPoint, type);
 }
 
 constexpr qint64 kDay = 86400;
@@ -78,6 +41,7 @@ private Q_SLOTS:
     void samplerErrors_data();
     void samplerErrors();
     void oneReadPerSample();
+    void anotherSourceStartsSamplingAfresh();
 
     void infoBarValue_data();
     void infoBarValue();
@@ -93,20 +57,22 @@ private Q_SLOTS:
     void formatDuration();
 
 private:
-    FakeSource m_fake;
+    FakeSystemSource m_fake;
+    ScopedService<SystemSource> *m_useFake = nullptr;
 };
 
 void TestSystemMetrics::init()
 {
-    m_fake = FakeSource();
-    SetSystemSource(&m_fake);
+    m_fake = FakeSystemSource();
+    m_useFake = new ScopedService<SystemSource>(m_fake);
     ResetProcessorSampling();
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 }
 
 void TestSystemMetrics::cleanup()
 {
-    SetSystemSource(nullptr);
+    delete m_useFake;
+    m_useFake = nullptr;
     ResetProcessorSampling();
     QLocale::setDefault(QLocale::c());
 }
@@ -254,6 +220,31 @@ void TestSystemMetrics::oneReadPerSample()
     GetInfoBarValue(0);
     GetInfoBarValue(0);
     QCOMPARE(m_fake.tickReads, 3);
+}
+
+void TestSystemMetrics::anotherSourceStartsSamplingAfresh()
+{
+    m_fake.SetTicks({{"cpu", 0, 0}, {"cpu0", 0, 0}, {"cpu1", 0, 0}});
+    SampleProcessorLoad();
+    m_fake.SetTicks({{"cpu", 50, 100}, {"cpu0", 50, 50}, {"cpu1", 0, 50}});
+    SampleProcessorLoad();
+    QCOMPARE(ProcessorLoadPercent(0), 50);
+    {
+        // One processor, far along: never measured against the other machine's counters.
+        FakeSystemSource other;
+        other.SetTicks({{"cpu", 9000, 10000}});
+        ScopedService<SystemSource> useOther(other);
+        QCOMPARE(ProcessorCount(), 1);
+        QCOMPARE(ProcessorLoadPercent(0), 0);
+        other.SetTicks({{"cpu", 9010, 10100}});
+        SampleProcessorLoad();
+        QCOMPARE(ProcessorLoadPercent(0), 90);
+        QCOMPARE(other.tickReads, 2);
+    }
+    // Back on the first machine, which went on counting: afresh again, with its three instances.
+    m_fake.SetTicks({{"cpu", 100, 300}, {"cpu0", 50, 150}, {"cpu1", 50, 150}});
+    QCOMPARE(ProcessorCount(), 3);
+    QCOMPARE(ProcessorLoadPercent(0), 0);
 }
 
 void TestSystemMetrics::infoBarValue_data()

@@ -12,16 +12,17 @@
 #include "menus/menubuilder.h"
 #include "menus/tbmenuitem.h"
 #include "menus/tbmenusubitem.h"
-#include "platform/recordinglauncher.h"
-#include "platform/systemsource.h"
-
-#include "fakesystemsource.h"
+#include "platform/fake/fakesystemsource.h"
+#include "platform/fake/fakewindowsystem.h"
+#include "platform/fake/recordinglauncher.h"
+#include "platform/scopedservice.h"
 #include "testenv.h"
 
 #include <QComboBox>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
@@ -72,6 +73,7 @@ private Q_SLOTS:
     void runDialog_data();
     void runDialog();
     void shutDownUsesTheDesktopsOwnDialog();
+    void closeMenuListsOtherWindows();
     void aboutBoxIsOneAndRemembersItsPlace();
 
 private:
@@ -86,7 +88,9 @@ private:
 
     std::unique_ptr<TestHome> m_home;
     std::unique_ptr<RecordingLauncher> m_launcher;
+    std::unique_ptr<ScopedService<Launcher>> m_useLauncher;
     std::unique_ptr<FakeSystemSource> m_machine;
+    std::unique_ptr<ScopedService<SystemSource>> m_useMachine;
     QStringList m_boxes;
 };
 
@@ -111,8 +115,10 @@ void TestMenuActivation::init()
     m_home->writeFile("usr/share/applications/Only.desktop",
                       "[Desktop Entry]\nType=Application\nName=Only\nExec=true\n");
     m_launcher = std::make_unique<RecordingLauncher>();
+    m_useLauncher = std::make_unique<ScopedService<Launcher>>(*m_launcher);
     m_machine = std::make_unique<FakeSystemSource>();
     m_machine->drives.clear();
+    m_useMachine = std::make_unique<ScopedService<SystemSource>>(*m_machine);
     m_boxes.clear();
     SetMessageResponder([this](const MessageRequest &request) {
         m_boxes << request.text;
@@ -123,7 +129,9 @@ void TestMenuActivation::init()
 void TestMenuActivation::cleanup()
 {
     SetMessageResponder({});
+    m_useMachine.reset();
     m_machine.reset();
+    m_useLauncher.reset();
     m_launcher.reset();
     m_home.reset();
 }
@@ -325,6 +333,44 @@ void TestMenuActivation::shutDownUsesTheDesktopsOwnDialog()
         qunsetenv("XDG_CURRENT_DESKTOP");
     else
         qputenv("XDG_CURRENT_DESKTOP", savedDesktop);
+}
+
+void TestMenuActivation::closeMenuListsOtherWindows()
+{
+    QWidget owner;
+    QMenu close;
+    close.addAction(QStringLiteral("Quorix"));
+    close.addSeparator();
+    close.addAction(QStringLiteral("Shut Down..."));
+    close.addSeparator();
+    MainMenuCommands commands({&owner, nullptr, nullptr, nullptr, &close});
+    QPixmap red(16, 16);
+    red.fill(Qt::red);
+    FakeWindowSystem windows;
+    windows.windows = {{.id = 0x500001, .title = QStringLiteral("Report & Notes - Editor"), .icon = QIcon(red)},
+                       {.id = quint32(owner.winId()), .title = QStringLiteral("Quorix")},
+                       {.id = 0x500002, .title = QStringLiteral("Terminal")}};
+    ScopedService<WindowSystem> useWindows(windows);
+
+    // Topmost first, the bar itself left out, "&" shown as itself; the fixed entries stay.
+    commands.Close1Popup();
+    QStringList captions;
+    for (const QAction *action : close.actions())
+        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    QCOMPARE(captions, (QStringList{"Quorix", "-", "Shut Down...", "-", "Report && Notes - Editor", "Terminal"}));
+    QVERIFY(!close.actions().at(4)->icon().isNull());
+
+    // Choosing one asks that window to close, politely.
+    close.actions().at(4)->trigger();
+    QCOMPARE(windows.calls, QStringList{"close 0x500001"});
+
+    // Every opening lists the windows as they are now.
+    windows.windows.removeFirst();
+    commands.SetShowIcons(false);
+    commands.Close1Popup();
+    QCOMPARE(close.actions().size(), 5);
+    QCOMPARE(close.actions().at(4)->text(), QStringLiteral("Terminal"));
+    QVERIFY(close.actions().at(4)->icon().isNull());
 }
 
 void TestMenuActivation::aboutBoxIsOneAndRemembersItsPlace()

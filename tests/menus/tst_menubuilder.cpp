@@ -5,11 +5,11 @@
 #include "menus/menubuilder.h"
 #include "menus/tbmenuitem.h"
 #include "menus/tbmenusubitem.h"
-#include "platform/recordinglauncher.h"
+#include "platform/fake/fakeprintingsystem.h"
+#include "platform/fake/fakesystemsource.h"
+#include "platform/fake/recordinglauncher.h"
+#include "platform/scopedservice.h"
 #include "platform/shellnamespace.h"
-#include "platform/systemsource.h"
-
-#include "fakesystemsource.h"
 #include "testenv.h"
 
 #include <QDateTime>
@@ -108,6 +108,9 @@ private:
     std::unique_ptr<MenuBuilder> m_builder;
     std::unique_ptr<QMenuBar> m_bar;
     std::unique_ptr<FakeSystemSource> m_machine;
+    std::unique_ptr<ScopedService<SystemSource>> m_useMachine;
+    FakePrintingSystem m_printers{{{"laser", "Office Laser"}, {"ink", ""}}};
+    std::unique_ptr<ScopedService<PrintingSystem>> m_usePrinters;
 };
 
 void TestMenuBuilder::initTestCase()
@@ -133,7 +136,8 @@ void TestMenuBuilder::init()
     m_machine->drives = {{'C', "/", "/dev/sda1", "", DriveType::Fixed},
                        {'D', Root() + "/data/", "/dev/sdb1", "Data", DriveType::Fixed},
                        {'E', {}, "/dev/sr0", "", DriveType::CdRom}};
-    SetPrinterLister([] { return QList<PrinterEntry>{{"laser", "Office Laser"}, {"ink", ""}}; });
+    m_useMachine = std::make_unique<ScopedService<SystemSource>>(*m_machine);
+    m_usePrinters = std::make_unique<ScopedService<PrintingSystem>>(m_printers);
     m_builder = std::make_unique<MenuBuilder>();
     m_builder->SetMaxNumber(125);
     m_builder->SetDefinitionsFile(Root() + "/menusettings.ini");
@@ -143,7 +147,8 @@ void TestMenuBuilder::cleanup()
 {
     m_bar.reset();
     m_builder.reset();
-    SetPrinterLister({});
+    m_usePrinters.reset();
+    m_useMachine.reset();
     m_machine.reset();
     m_home.reset();
 }
@@ -286,6 +291,8 @@ void TestMenuBuilder::mergedFolderShowsUserCopyOnce()
     QVERIFY(!editor->HasItem()); // resolved when chosen
 
     RecordingLauncher launcher;
+
+    ScopedService<Launcher> useLauncher(launcher);
     editor->trigger();
     QCOMPARE(launcher.Records().size(), 1);
     QCOMPARE(launcher.Records()[0].action, QStringLiteral("desktop-entry"));
@@ -356,6 +363,8 @@ void TestMenuBuilder::recentFiles()
     QCOMPARE(Captions(menu), captions);
 
     RecordingLauncher launcher;
+
+    ScopedService<Launcher> useLauncher(launcher);
     Item(menu, captions.first())->trigger();
     QCOMPARE(launcher.Records().size(), 1);
     QCOMPARE(launcher.Records()[0].target,

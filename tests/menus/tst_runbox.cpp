@@ -5,7 +5,8 @@
 #include "foundation/pathmacros.h"
 #include "menus/runbox.h"
 #include "menus/runhistory.h"
-#include "platform/recordinglauncher.h"
+#include "platform/fake/recordinglauncher.h"
+#include "platform/scopedservice.h"
 #include "testenv.h"
 
 #include <QDir>
@@ -62,6 +63,7 @@ void TestRunBox::historyRules()
     TestHome home;
     makeDataFolder();
     RecordingLauncher launcher;
+    ScopedService<Launcher> useLauncher(launcher);
     RunBox box;
     box.SetRunCount(runCount);
     for (const QString &text : typed)
@@ -74,6 +76,7 @@ void TestRunBox::historyFileFormat()
     TestHome home;
     makeDataFolder();
     RecordingLauncher launcher;
+    ScopedService<Launcher> useLauncher(launcher);
     RunBox box;
     box.RunAcceptText(QStringLiteral("first"));
     box.RunAcceptText(QStringLiteral("second thing"));
@@ -87,6 +90,7 @@ void TestRunBox::historyFileIsKeptWhenOnlyBlanksAreTyped()
     makeDataFolder();
     home.writeFile(historyPath(), "keep\r\n");
     RecordingLauncher launcher;
+    ScopedService<Launcher> useLauncher(launcher);
     RunBox box;
     box.RunAcceptText(QString());
     box.RunAcceptText(QStringLiteral("   "));
@@ -137,6 +141,7 @@ void TestRunBox::enterStartsAndEmptiesTheBox()
     const QString folder = home.path() + QStringLiteral("/work");
     QDir().mkpath(folder);
     RecordingLauncher launcher;
+    ScopedService<Launcher> useLauncher(launcher);
     RunBox box;
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
@@ -171,6 +176,7 @@ void TestRunBox::macroWordsAreExpanded()
     QDir().mkpath(home.path() + QStringLiteral("/tools"));
     home.writeFile(DataFilePath(dfSettings), "[alias]\n$TOOLS$=" + home.path().toUtf8() + "/tools\n");
     RecordingLauncher launcher;
+    ScopedService<Launcher> useLauncher(launcher);
     RunBox box;
     box.RunAcceptText(typed);
     QCOMPARE(LoadRunHistory(historyPath()), QStringList{typed}); // stored as typed

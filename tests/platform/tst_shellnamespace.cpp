@@ -1,7 +1,9 @@
 // The name space behind the menus: what a folder lists and under which names, the order people
 // expect, and the desktop files Quorix reads (recently used list, Internet shortcuts).
+#include "platform/fake/fakeprintingsystem.h"
 #include "platform/internetshortcut.h"
 #include "platform/recentlyused.h"
+#include "platform/scopedservice.h"
 #include "platform/shellnamespace.h"
 #include "foundation/desktopfolders.h"
 #include "testenv.h"
@@ -75,7 +77,6 @@ void TestShellNamespace::init()
 
 void TestShellNamespace::cleanup()
 {
-    SetPrinterLister({});
     m_home.reset();
 }
 
@@ -213,7 +214,8 @@ void TestShellNamespace::trashAndPrinters()
     QCOMPARE(Names(trash), (QStringList{"old folder/", "letter.odt"}));
     QCOMPARE(int(trash[1].kind), int(ShellItemKind::TrashItem));
 
-    SetPrinterLister([] { return QList<PrinterEntry>{{"hp_lj", "LaserJet in the hall"}, {"pdf", ""}}; });
+    FakePrintingSystem printingSystem({{"hp_lj", "LaserJet in the hall"}, {"pdf", ""}});
+    ScopedService<PrintingSystem> usePrinters(printingSystem);
     const QList<ShellItem> printers = ListFolder(SpecialFolderItem(4)).items;
     QCOMPARE(Names(printers), (QStringList{"LaserJet in the hall", "pdf"}));
     QCOMPARE(printers[0].parsingPath, QStringLiteral("hp_lj"));

@@ -5,7 +5,7 @@
 #include "platform/linux/x11connection.h"
 #include "platform/linux/x11windowquery.h"
 #include "platform/substitutetaskbar.h"
-#include "platform/windowlist.h"
+#include "platform/windowsystem.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -2,31 +2,16 @@
 
 #include "platform/drivetable.h"
 #include "platform/linux/desktopentry.h"
+#include "platform/printingsystem.h"
 #include "platform/recentlyused.h"
 #include "platform/xdgpaths.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
-#include <QPrinterInfo>
 #include <QUrl>
 
 namespace {
-
-PrinterLister &InstalledPrinterLister()
-{
-    static PrinterLister lister;
-    return lister;
-}
-
-QList<PrinterEntry> SystemPrinters()
-{
-    QList<PrinterEntry> printers;
-    const QList<QPrinterInfo> infos = QPrinterInfo::availablePrinters();
-    for (const QPrinterInfo &info : infos)
-        printers.append({info.printerName(), info.description()});
-    return printers;
-}
 
 bool IsDesktopEntryName(const QString &name)
 {
@@ -168,8 +153,7 @@ FolderListing ListPrinters()
 {
     FolderListing listing;
     listing.ok = true;
-    const PrinterLister &lister = InstalledPrinterLister();
-    const QList<PrinterEntry> printers = lister ? lister() : SystemPrinters();
+    const QList<PrinterEntry> printers = Current<PrintingSystem>().Printers();
     for (const PrinterEntry &printer : printers) {
         ShellItem item;
         item.kind = ShellItemKind::Printer;
@@ -276,9 +260,4 @@ ShellItem ParsePathToItem(const QString &path)
     else if (IsDesktopEntryName(item.displayName))
         ApplyDesktopEntry(item); // shown or not, a path given directly is that entry
     return item;
-}
-
-void SetPrinterLister(PrinterLister lister)
-{
-    InstalledPrinterLister() = std::move(lister);
 }

@@ -45,17 +45,17 @@ bool OpenUrlText(const QString &url)
     const QString scheme = QUrl(url).scheme().toLower();
     if (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
         return OpenUrlInBrowser(url);
-    return CurrentLauncher().OpenUri(url);
+    return Current<Launcher>().OpenUri(url);
 }
 
 bool StartDesktopEntryFile(const QString &path)
 {
     const DesktopEntryInfo entry = ReadDesktopEntry(path);
     if (entry.kind == DesktopEntryInfo::Application)
-        return CurrentLauncher().LaunchDesktopEntry(path);
+        return Current<Launcher>().LaunchDesktopEntry(path);
     if (entry.kind == DesktopEntryInfo::Link && LooksLikeUri(entry.url))
         return OpenUrlText(entry.url);
-    return CurrentLauncher().OpenUri(FileUri(path));
+    return Current<Launcher>().OpenUri(FileUri(path));
 }
 
 bool StartExistingPath(const QString &path, const QString &workingDirectory)
@@ -70,9 +70,9 @@ bool StartExistingPath(const QString &path, const QString &workingDirectory)
         return !url.isEmpty() && OpenUrlInBrowser(url);
     }
     if (IsProgramFileInfo(info))
-        return CurrentLauncher().RunProgram(info.absoluteFilePath(), {},
+        return Current<Launcher>().RunProgram(info.absoluteFilePath(), {},
                                             workingDirectory.isEmpty() ? info.absolutePath() : workingDirectory);
-    return CurrentLauncher().OpenUri(FileUri(info.absoluteFilePath()));
+    return Current<Launcher>().OpenUri(FileUri(info.absoluteFilePath()));
 }
 
 QString ProgramPath(const QString &word)
@@ -109,14 +109,14 @@ bool OpenControlPanel()
                                 "cinnamon-settings", "lxqt-config", "systemsettings"}) {
         const QString path = QStandardPaths::findExecutable(QString::fromLatin1(program));
         if (!path.isEmpty())
-            return CurrentLauncher().RunProgram(path, {}, {});
+            return Current<Launcher>().RunProgram(path, {}, {});
     }
     return false;
 }
 
 bool OpenVirtualFolder(const QString &location)
 {
-    Launcher &launcher = CurrentLauncher();
+    Launcher &launcher = Current<Launcher>();
     if (location == QLatin1String(kShellControlPanel))
         return OpenControlPanel();
     if (location == QLatin1String(kShellMyComputer))
@@ -168,7 +168,7 @@ bool RunCommandLine(const QString &commandLine, const QString &workingDirectory)
     const QString program = ProgramPath(WithHome(words.takeFirst()));
     if (program.isEmpty())
         return false;
-    return CurrentLauncher().RunProgram(program, words, workingDirectory);
+    return Current<Launcher>().RunProgram(program, words, workingDirectory);
 }
 
 QStringList SplitCommandLine(const QString &commandLine)
@@ -193,14 +193,14 @@ bool LaunchShellItem(const ShellItem &item)
 {
     switch (item.kind) {
     case ShellItemKind::None: return false;
-    case ShellItemKind::DesktopEntry: return CurrentLauncher().LaunchDesktopEntry(item.parsingPath);
+    case ShellItemKind::DesktopEntry: return Current<Launcher>().LaunchDesktopEntry(item.parsingPath);
     case ShellItemKind::LinkEntry: return LooksLikeUri(item.linkUrl) && OpenUrlText(item.linkUrl);
     case ShellItemKind::Folder:
     case ShellItemKind::Volume: return OpenFolder(item.parsingPath);
     case ShellItemKind::Printer: return RunPrinterSettings(item.parsingPath);
     case ShellItemKind::VirtualFolder: return OpenVirtualFolder(item.location);
     // What lies in the trash is opened to be looked at, never run.
-    case ShellItemKind::TrashItem: return CurrentLauncher().OpenUri(FileUri(item.parsingPath));
+    case ShellItemKind::TrashItem: return Current<Launcher>().OpenUri(FileUri(item.parsingPath));
     case ShellItemKind::File: return StartFile(item.parsingPath);
     }
     return false;
@@ -212,12 +212,12 @@ bool OpenUrlInBrowser(const QString &url)
     const QUrl parsed(text, QUrl::TolerantMode);
     if (!LooksLikeUri(text) || !parsed.isValid() || parsed.scheme().isEmpty())
         return false;
-    return CurrentLauncher().OpenInBrowser(parsed.toString(QUrl::FullyEncoded));
+    return Current<Launcher>().OpenInBrowser(parsed.toString(QUrl::FullyEncoded));
 }
 
 bool OpenFolder(const QString &path)
 {
     if (!QFileInfo(path).isDir())
         return false;
-    return CurrentLauncher().OpenUri(FileUri(QDir::cleanPath(path)));
+    return Current<Launcher>().OpenUri(FileUri(QDir::cleanPath(path)));
 }

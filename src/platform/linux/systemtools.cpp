@@ -25,7 +25,7 @@ ToolCommand FirstOnPath(const QList<Candidate> &candidates)
 bool Start(const ToolCommand &command)
 {
     return command.IsValid()
-        && CurrentLauncher().RunProgram(command.program, command.arguments, QString());
+        && Current<Launcher>().RunProgram(command.program, command.arguments, QString());
 }
 
 } // namespace

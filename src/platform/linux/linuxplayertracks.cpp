@@ -1,4 +1,4 @@
-#include "platform/playertrack.h"
+#include "platform/linux/linuxplayertracks.h"
 
 #include "platform/linux/x11connection.h"
 #include "platform/linux/x11windowquery.h"
@@ -10,15 +10,7 @@
 #include <QDBusVariant>
 #include <QVariantMap>
 
-#include <algorithm>
-
 namespace {
-
-PlayerTrackSource &InstalledSource()
-{
-    static PlayerTrackSource source;
-    return source;
-}
 
 // A player that does not answer must not freeze the bar.
 constexpr int kDBusTimeoutMs = 250;
@@ -95,43 +87,8 @@ QString MprisTrack()
 
 } // namespace
 
-QString TrackFromPlayerWindowTitle(const QString &title)
+QString LinuxPlayerTracks::PlayingTrack()
 {
-    constexpr qsizetype kMaxTitle = 256;
-    constexpr qsizetype kPlayerSuffix = 9; // " - Winamp"
-    const qsizetype length = std::min(title.size(), kMaxTitle);
-    if (length <= kPlayerSuffix)
-        return QString();
-    return title.left(length - kPlayerSuffix);
-}
-
-QString TrackFromPlayerMetadata(const QStringList &artists, const QString &title)
-{
-    QStringList named;
-    for (const QString &artist : artists) {
-        if (!artist.trimmed().isEmpty())
-            named.append(artist.trimmed());
-    }
-    const QString who = named.join(QStringLiteral(", "));
-    const QString what = title.trimmed();
-    if (who.isEmpty())
-        return what;
-    if (what.isEmpty())
-        return who;
-    return who + QStringLiteral(" - ") + what;
-}
-
-QString PlayingTrackTitle()
-{
-    if (const PlayerTrackSource &source = InstalledSource())
-        return source();
     const QString winamp = WinampWindowTrack();
     return winamp.isEmpty() ? MprisTrack() : winamp;
-}
-
-PlayerTrackSource SetPlayerTrackSource(PlayerTrackSource source)
-{
-    PlayerTrackSource previous = std::move(InstalledSource());
-    InstalledSource() = std::move(source);
-    return previous;
 }

@@ -1,5 +1,4 @@
-// A launcher that starts nothing and writes down what it was asked to start (tests, dry runs).
-// It installs itself for its lifetime.
+// A launcher that starts nothing and writes down what it was asked to start.
 #pragma once
 
 #include "platform/launcher.h"
@@ -17,11 +16,6 @@ struct LaunchRecord
 class RecordingLauncher : public Launcher
 {
 public:
-    RecordingLauncher();
-    ~RecordingLauncher() override;
-    RecordingLauncher(const RecordingLauncher &) = delete;
-    RecordingLauncher &operator=(const RecordingLauncher &) = delete;
-
     bool LaunchDesktopEntry(const QString &desktopFile) override;
     bool RunProgram(const QString &program, const QStringList &arguments,
                     const QString &workingDirectory) override;
@@ -37,6 +31,5 @@ private:
     bool Record(LaunchRecord record);
 
     QList<LaunchRecord> m_records;
-    Launcher *m_previous = nullptr;
     bool m_succeeds = true;
 };

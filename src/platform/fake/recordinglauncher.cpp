@@ -1,11 +1,4 @@
-#include "platform/recordinglauncher.h"
-
-RecordingLauncher::RecordingLauncher() : m_previous(SetLauncher(this)) {}
-
-RecordingLauncher::~RecordingLauncher()
-{
-    SetLauncher(m_previous);
-}
+#include "platform/fake/recordinglauncher.h"
 
 bool RecordingLauncher::Record(LaunchRecord record)
 {

@@ -1,4 +1,4 @@
-#include "platform/windowlist.h"
+#include "platform/linux/x11windowsystem.h"
 
 #include "platform/linux/netwmicon.h"
 #include "platform/linux/x11connection.h"
@@ -172,7 +172,7 @@ void sendMaximizedState(X11Connection &x, quint32 id, quint32 action)
 
 } // namespace
 
-QList<DesktopWindow> ListClosableWindows(quint32 excludeOwnWindow, bool withIcons)
+QList<DesktopWindow> X11WindowSystem::ListClosableWindows(quint32 excludeOwnWindow, bool withIcons)
 {
     QList<DesktopWindow> result;
     X11Connection &x = X11Connection::Instance();
@@ -195,13 +195,13 @@ QList<DesktopWindow> ListClosableWindows(quint32 excludeOwnWindow, bool withIcon
     return result;
 }
 
-QIcon WindowIcon(quint32 id)
+QIcon X11WindowSystem::WindowIcon(quint32 id)
 {
     const QImage image = ReadNetWmIcon(X11Connection::Instance(), id, kMenuIconSize);
     return image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
 }
 
-bool CloseWindowPolitely(quint32 id)
+bool X11WindowSystem::CloseWindowPolitely(quint32 id)
 {
     X11Connection &x = X11Connection::Instance();
     if (!x.IsValid() || id == 0 || !x.WindowExists(id))
@@ -218,7 +218,7 @@ bool CloseWindowPolitely(quint32 id)
     return X11SendClientMessageToEach(x, {id}, protocols, {deleteWindow, XCB_CURRENT_TIME, 0, 0, 0}) == 1;
 }
 
-quint32 ActiveWindow()
+quint32 X11WindowSystem::ActiveWindow()
 {
     X11Connection &x = X11Connection::Instance();
     if (!x.IsValid())
@@ -230,17 +230,17 @@ quint32 ActiveWindow()
     return focusedTopLevel(x);
 }
 
-bool CanMaximize(quint32 id)
+bool X11WindowSystem::CanMaximize(quint32 id)
 {
     return allowsAction(id, {"_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_MAXIMIZE_VERT"});
 }
 
-bool CanMinimize(quint32 id)
+bool X11WindowSystem::CanMinimize(quint32 id)
 {
     return allowsAction(id, {"_NET_WM_ACTION_MINIMIZE"});
 }
 
-bool IsMaximized(quint32 id)
+bool X11WindowSystem::IsMaximized(quint32 id)
 {
     X11Connection &x = X11Connection::Instance();
     if (!x.IsValid() || id == 0)
@@ -250,7 +250,7 @@ bool IsMaximized(quint32 id)
            && states.contains(x.Atom("_NET_WM_STATE_MAXIMIZED_HORZ"));
 }
 
-bool MaximizeOrRestore(quint32 id)
+bool X11WindowSystem::MaximizeOrRestore(quint32 id)
 {
     X11Connection &x = X11Connection::Instance();
     if (!CanMaximize(id) || !x.HasEwmhWindowManager())
@@ -260,7 +260,7 @@ bool MaximizeOrRestore(quint32 id)
     return true;
 }
 
-bool Minimize(quint32 id)
+bool X11WindowSystem::Minimize(quint32 id)
 {
     X11Connection &x = X11Connection::Instance();
     if (!CanMinimize(id))
@@ -270,7 +270,7 @@ bool Minimize(quint32 id)
     return true;
 }
 
-bool ActivateWindow(quint32 id)
+bool X11WindowSystem::ActivateWindow(quint32 id)
 {
     X11Connection &x = X11Connection::Instance();
     if (!x.IsValid() || id == 0 || !x.HasEwmhWindowManager() || !x.WindowExists(id))

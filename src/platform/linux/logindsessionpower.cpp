@@ -1,4 +1,4 @@
-#include "platform/sessionpower.h"
+#include "platform/linux/logindsessionpower.h"
 
 #include "platform/launcher.h"
 
@@ -53,7 +53,7 @@ QString CurrentSessionId(QDBusInterface &manager)
 
 } // namespace
 
-bool StartDesktopShutDownDialog()
+bool LogindSessionPower::StartDesktopShutDownDialog()
 {
     const QStringList desktops =
         qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(QLatin1Char(':'), Qt::SkipEmptyParts);
@@ -67,14 +67,14 @@ bool StartDesktopShutDownDialog()
             QStringList arguments;
             if (tool.argument)
                 arguments.append(QString::fromLatin1(tool.argument));
-            if (CurrentLauncher().RunProgram(program, arguments, {}))
+            if (Current<Launcher>().RunProgram(program, arguments, {}))
                 return true;
         }
     }
     return false;
 }
 
-bool RequestSessionAction(SessionAction action, QString *error)
+bool LogindSessionPower::RequestSessionAction(SessionAction action, QString *error)
 {
     QDBusInterface manager(kLogind, kManagerPath, kManager, QDBusConnection::systemBus());
     if (!manager.isValid()) {

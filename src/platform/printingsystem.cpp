@@ -1,0 +1,3 @@
+#include "platform/printingsystem.h"
+
+PrintingSystem::~PrintingSystem() = default;
