@@ -18,6 +18,7 @@ struct DesktopEntryInfo
     QString url;           // Type=Link: the URL it opens
 };
 
+// Invalid for anything but a regular file of at most 64 KiB that reads as a desktop entry.
 DesktopEntryInfo ReadDesktopEntry(const QString &path);
 
 // Every desktop entry file of the applications folders of $XDG_DATA_HOME and $XDG_DATA_DIRS, each
