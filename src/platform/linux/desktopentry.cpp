@@ -91,13 +91,18 @@ DesktopEntryInfo ReadApplication(GDesktopAppInfo *app)
 
 DesktopEntryInfo ReadDesktopEntry(const QString &path)
 {
-    DesktopEntryInfo info;
     // Read here, not by GIO: a FIFO named like an entry would block it, a huge file fill memory.
     const RegularFileRead read = ReadRegularFile(path, kMaxDesktopEntrySize);
-    if (!read.ok)
+    return read.ok ? ReadDesktopEntryData(read.data) : DesktopEntryInfo{};
+}
+
+DesktopEntryInfo ReadDesktopEntryData(const QByteArray &data)
+{
+    DesktopEntryInfo info;
+    if (data.size() > kMaxDesktopEntrySize)
         return info;
     GKeyFile *file = g_key_file_new();
-    if (g_key_file_load_from_data(file, read.data.constData(), gsize(read.data.size()), G_KEY_FILE_NONE, nullptr)) {
+    if (g_key_file_load_from_data(file, data.constData(), gsize(data.size()), G_KEY_FILE_NONE, nullptr)) {
         GDesktopAppInfo *app = g_desktop_app_info_new_from_keyfile(file);
         if (app) {
             info = ReadApplication(app);
