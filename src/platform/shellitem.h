@@ -3,6 +3,7 @@
 // Network, Printers, Recycle Bin, Recent Files). A plain value: copy it, keep it, drop it.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 
@@ -47,6 +48,9 @@ struct ShellItem
     int order = 0;
     // For a Type=Link desktop entry: the URL it opens.
     QString linkUrl;
+    // The path's real bytes when they are not valid UTF-8 (parsingPath then shows the name with
+    // replacement characters and names no file); empty for every other item.
+    QByteArray nativePath;
     // A desktop entry listed but not read yet (ListFolderUnread): it stands under its file name.
     bool entryUnread = false;
 

@@ -17,6 +17,9 @@
 #include <QFile>
 #include <QTest>
 
+#include <algorithm>
+#include <cstdio>
+#include <glib.h>
 #include <sys/stat.h>
 
 namespace {
@@ -57,6 +60,7 @@ private Q_SLOTS:
     void fifoIconIsNotOpened();
     void fifoBookmarksAndShortcuts();
     void unreadListingReadsOnDemand();
+    void namesThatAreNoTextAreListedAndOpened();
     void namesThatClaimADocument_data();
     void namesThatClaimADocument();
     void desktopEntriesLaunchOnlyWhenTrusted_data();
@@ -213,6 +217,41 @@ void TestHostileFiles::unreadListingReadsOnDemand()
     QCOMPARE(listing.items[0].kind, ShellItemKind::DesktopEntry);
     QVERIFY(!ReadListedEntry(listing.items[1]));
     QVERIFY(ReadListedEntry(listing.items[2])); // no entry: nothing to read
+}
+
+void TestHostileFiles::namesThatAreNoTextAreListedAndOpened()
+{
+    // Made on an old disk: "café.txt" in Latin-1 inside a folder whose name is no UTF-8 either.
+    const QByteArray folder = QFile::encodeName(m_home->path()) + "/old\xff";
+    QVERIFY(QDir().mkpath(QFile::decodeName(QFile::encodeName(m_home->path()) + "/ok")));
+    QCOMPARE(::mkdir(folder.constData(), 0700), 0);
+    const QByteArray file = folder + "/caf\xe9.txt";
+    FILE *f = std::fopen(file.constData(), "w");
+    QVERIFY(f);
+    std::fclose(f);
+    const FolderListing top = ListFolder(ParsePathToItem(m_home->path()));
+    QVERIFY(top.ok);
+    const auto found = std::find_if(top.items.cbegin(), top.items.cend(),
+                                    [](const ShellItem &item) { return !item.nativePath.isEmpty(); });
+    QVERIFY(found != top.items.cend());
+    QCOMPARE(found->displayName, QStringLiteral("old\ufffd"));
+    QVERIFY(found->isFolder);
+    const FolderListing inner = ListFolderUnread(*found);
+    QVERIFY(inner.ok);
+    QCOMPARE(inner.items.size(), 1);
+    QCOMPARE(inner.items[0].displayName, QStringLiteral("caf\ufffd.txt"));
+    QCOMPARE(inner.items[0].nativePath, file);
+    RecordingLauncher launcher;
+    ScopedService<Launcher> useLauncher(launcher);
+    QVERIFY(LaunchShellItem(inner.items[0]));
+    QCOMPARE(launcher.Records().size(), 1);
+    QCOMPARE(launcher.Records()[0].action, QStringLiteral("open"));
+    QVERIFY2(launcher.Records()[0].target.endsWith("/old%FF/caf%E9.txt"), qPrintable(launcher.Records()[0].target));
+    // The URI names the very file.
+    gchar *back = g_filename_from_uri(launcher.Records()[0].target.toLatin1().constData(), nullptr, nullptr);
+    QVERIFY(back);
+    QCOMPARE(QByteArray(back), file);
+    g_free(back);
 }
 
 void TestHostileFiles::namesThatClaimADocument_data()

@@ -96,6 +96,12 @@ DesktopEntryInfo ReadDesktopEntry(const QString &path)
     return read.ok ? ReadDesktopEntryData(read.data) : DesktopEntryInfo{};
 }
 
+DesktopEntryInfo ReadDesktopEntryBytes(const QByteArray &path)
+{
+    const RegularFileRead read = ReadRegularFileBytes(path, kMaxDesktopEntrySize);
+    return read.ok ? ReadDesktopEntryData(read.data) : DesktopEntryInfo{};
+}
+
 DesktopEntryInfo ReadDesktopEntryData(const QByteArray &data)
 {
     DesktopEntryInfo info;

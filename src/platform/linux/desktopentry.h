@@ -20,6 +20,8 @@ struct DesktopEntryInfo
 
 // Invalid for anything but a regular file of at most 64 KiB that reads as a desktop entry.
 DesktopEntryInfo ReadDesktopEntry(const QString &path);
+// The same for a path given as its bytes (a name that is not valid UTF-8).
+DesktopEntryInfo ReadDesktopEntryBytes(const QByteArray &path);
 // The same from the file's bytes (tests, fuzzing).
 DesktopEntryInfo ReadDesktopEntryData(const QByteArray &data);
 

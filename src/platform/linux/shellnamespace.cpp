@@ -1,13 +1,15 @@
 #include "platform/shellnamespace.h"
 
 #include "platform/drivetable.h"
+#include "base/textencoding.h"
 #include "platform/linux/desktopentry.h"
+#include "platform/linux/directoryentries.h"
 #include "platform/printingsystem.h"
 #include "platform/recentlyused.h"
 #include "platform/xdgpaths.h"
 
 #include <QDir>
-#include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -22,7 +24,8 @@ bool IsDesktopEntryName(const QString &name)
 // stays a plain file).
 bool ApplyDesktopEntry(ShellItem &item)
 {
-    const DesktopEntryInfo entry = ReadDesktopEntry(item.parsingPath);
+    const DesktopEntryInfo entry = item.nativePath.isEmpty() ? ReadDesktopEntry(item.parsingPath)
+                                                             : ReadDesktopEntryBytes(item.nativePath);
     if (entry.kind == DesktopEntryInfo::Invalid)
         return false;
     item.kind = entry.kind == DesktopEntryInfo::Link ? ShellItemKind::LinkEntry : ShellItemKind::DesktopEntry;
@@ -44,27 +47,48 @@ ShellItem FileSystemItem(const QFileInfo &info, ShellItemKind fileKind, ShellIte
     return item;
 }
 
-FolderListing ListDirectory(const QString &folder, ListFilter filter,
+// A file name as text: its UTF-8, or with replacement characters where its bytes are not UTF-8.
+QString DecodeFileName(const QByteArray &name)
+{
+    return QString::fromUtf8(name);
+}
+
+// The bytes that name the item's file for the system.
+QByteArray NativePathOf(const ShellItem &item)
+{
+    return item.nativePath.isEmpty() ? QFile::encodeName(item.parsingPath) : item.nativePath;
+}
+
+FolderListing ListDirectory(const QByteArray &folder, ListFilter filter,
                             ShellItemKind fileKind = ShellItemKind::File,
                             ShellItemKind folderKind = ShellItemKind::Folder, bool readEntries = true)
 {
     FolderListing listing;
-    const QFileInfo folderInfo(folder);
-    if (!folderInfo.isDir() || !folderInfo.isReadable() || !folderInfo.isExecutable())
+    QByteArray native = folder;
+    while (native.size() > 1 && native.endsWith('/'))
+        native.chop(1);
+    const std::optional<QList<DirectoryEntry>> entries =
+        ReadDirectoryEntries(native, filter == ListFilter::FoldersAndFiles);
+    if (!entries)
         return listing;
     listing.ok = true;
-    QDir::Filters filters = QDir::Files | QDir::NoDotAndDotDot;
-    if (filter == ListFilter::FoldersAndFiles)
-        filters |= QDir::Dirs;
-    QDirIterator it(QDir::cleanPath(folderInfo.absoluteFilePath()), filters);
-    while (it.hasNext()) {
-        it.next();
-        ShellItem item = FileSystemItem(it.fileInfo(), fileKind, folderKind);
-        const bool entry = !item.isFolder && fileKind == ShellItemKind::File && IsDesktopEntryName(item.displayName);
-        if (entry && !readEntries) {
+    const QString textFolder = QDir::cleanPath(QFile::decodeName(native));
+    const QByteArray prefix = native == "/" ? native : native + '/';
+    for (const DirectoryEntry &entry : *entries) {
+        ShellItem item;
+        item.isFolder = entry.isFolder;
+        item.kind = item.isFolder ? folderKind : fileKind;
+        // A name that is no valid text is shown with replacement characters and kept as bytes.
+        item.displayName = DecodeFileName(entry.name);
+        item.parsingPath = item.location = WithTrailingSlash(textFolder) + item.displayName;
+        const QByteArray nativePath = prefix + entry.name;
+        if (!IsValidUtf8(nativePath))
+            item.nativePath = nativePath;
+        const bool desktopEntry = !item.isFolder && fileKind == ShellItemKind::File && IsDesktopEntryName(item.displayName);
+        if (desktopEntry && !readEntries) {
             item.entryUnread = true;
-        } else if (entry && !ApplyDesktopEntry(item)) {
-            listing.suppressedNames.append(it.fileName());
+        } else if (desktopEntry && !ApplyDesktopEntry(item)) {
+            listing.suppressedNames.append(item.FileName());
             continue;
         }
         listing.items.append(std::move(item));
@@ -234,21 +258,22 @@ FolderListing ListFolder(const ShellItem &folder, ListFilter filter)
         if (where == QLatin1String(kShellPrinters))
             return ListPrinters();
         if (where == QLatin1String(kShellTrash))
-            return ListDirectory(TrashFilesFolder(), filter, ShellItemKind::TrashItem, ShellItemKind::TrashItem);
+            return ListDirectory(QFile::encodeName(TrashFilesFolder()), filter, ShellItemKind::TrashItem,
+                                 ShellItemKind::TrashItem);
         if (where == QLatin1String(kShellRecent))
             return ListRecent();
         return {};
     }
     if (!folder.isFolder)
         return {};
-    return ListDirectory(folder.parsingPath, filter);
+    return ListDirectory(NativePathOf(folder), filter);
 }
 
 FolderListing ListFolderUnread(const ShellItem &folder)
 {
     if (folder.kind == ShellItemKind::VirtualFolder || !folder.isFolder)
         return ListFolder(folder);
-    return ListDirectory(folder.parsingPath, ListFilter::FoldersAndFiles, ShellItemKind::File,
+    return ListDirectory(NativePathOf(folder), ListFilter::FoldersAndFiles, ShellItemKind::File,
                          ShellItemKind::Folder, false);
 }
 

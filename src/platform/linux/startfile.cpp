@@ -196,6 +196,10 @@ bool IsProgramFile(const QString &path)
 
 bool LaunchShellItem(const ShellItem &item)
 {
+    // A name that is no valid text is opened by its real bytes, to be looked at, never run.
+    if (!item.nativePath.isEmpty())
+        return Current<Launcher>().OpenUri(QStringLiteral("file://")
+                                           + QString::fromLatin1(item.nativePath.toPercentEncoding("/")));
     switch (item.kind) {
     case ShellItemKind::None: return false;
     case ShellItemKind::DesktopEntry:
