@@ -304,6 +304,13 @@ void TestThemeColors::oneBadKeyFailsTheWholeRead()
     QString error;
     QCOMPARE(ReadThemeColors(*ini, Theme, &error), std::nullopt);
     QCOMPARE(error, QStringLiteral("'clRedish' is not a valid integer value"));
+    // The message names the file and the key after the conversion error.
+    QString key;
+    QCOMPARE(ReadThemeColors(*ini, Theme, &error, &key), std::nullopt);
+    QCOMPARE(key, QStringLiteral("infobar_progress_font_color"));
+    QCOMPARE(ThemeColorErrorText(error, "/home/me/settings.ini", Theme, key),
+             QStringLiteral("'clRedish' is not a valid integer value\r\rFile: /home/me/settings.ini\r"
+                            "Section: [theme]\rKey: infobar_progress_font_color"));
 }
 
 void TestThemeColors::fontStyles_data()

@@ -11,6 +11,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -126,6 +127,8 @@ private Q_SLOTS:
     void wrongLengthsAndTrailingDataReadNormally();
     void typeBytesAndLabels();
     void valueIsCutAtZeroByte();
+    void windowsTextIsKept();
+    void fifoIsNoRecordFile();
     void refusedFieldShiftsValues_data();
     void refusedFieldShiftsValues();
     void badFileIsRefusedAndTableKept_data();
@@ -276,6 +279,33 @@ void TestTMlb2::valueIsCutAtZeroByte()
     TMlb2 reread;
     QVERIFY(reread.LoadFromData(bytes));
     QCOMPARE(reread.Value(1, 1), QStringLiteral("ab"));
+}
+
+// A record file written on Windows holds Windows-1252 text: every letter comes back, and saving
+// writes it as UTF-8.
+void TestTMlb2::windowsTextIsKept()
+{
+    FileImage image;
+    image.tableName = "Notizen";
+    image.fields = {{0, "Titel"}};
+    image.records = {{"Caf\xe9 \x80 5"}, {QString::fromUtf8("naïve").toUtf8()}};
+    TMlb2 table;
+    QVERIFY(table.LoadFromData(image.build()));
+    QCOMPARE(table.Value(1, 1), QString::fromUtf8("Café € 5"));
+    QCOMPARE(table.Value(1, 2), QString::fromUtf8("naïve"));
+    TMlb2 reread;
+    QVERIFY(reread.LoadFromData(table.SaveToData()));
+    QCOMPARE(describe(reread), describe(table));
+}
+
+void TestTMlb2::fifoIsNoRecordFile()
+{
+    TestHome home;
+    const QString path = home.path() + "/note.dat";
+    QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    TMlb2 table;
+    QVERIFY(!table.LoadFromFile(path)); // refused at once instead of waiting for a writer
+    QVERIFY(!table.ErrorText().isEmpty());
 }
 
 void TestTMlb2::refusedFieldShiftsValues_data()
