@@ -336,8 +336,11 @@ void MenuBuilder::FillRecentFiles(QWidget *parent, const ShellItem &folder, int 
     std::stable_sort(entries.begin(), entries.end(),
                      [](const RecentEntry &a, const RecentEntry &b) { return a.timeStamp > b.timeStamp; });
     limit = EffectiveLimit(limit);
+    // Bookmarks of files long gone are skipped, but no more of them are looked at than a few
+    // times what the menu shows: each costs a look at the disk.
+    const qsizetype examined = limit > 0 ? qMin<qsizetype>(entries.size(), 4 * qsizetype(limit) + 1000) : entries.size();
     QList<ShellItem> recent;
-    for (const RecentEntry &entry : std::as_const(entries)) {
+    for (const RecentEntry &entry : entries.first(examined)) {
         if (limit > 0 && recent.size() >= limit)
             break;
         // The mask applies to the used file's own name.

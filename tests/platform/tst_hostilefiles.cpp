@@ -59,6 +59,7 @@ private Q_SLOTS:
     void fifoAndHugeFilesAreNoDesktopEntries();
     void fifoIconIsNotOpened();
     void fifoBookmarksAndShortcuts();
+    void bookmarkInfoIsSkipped();
     void unreadListingReadsOnDemand();
     void namesThatAreNoTextAreListedAndOpened();
     void namesThatClaimADocument_data();
@@ -199,6 +200,21 @@ void TestHostileFiles::fifoBookmarksAndShortcuts()
     const ShellItem item = ParsePathToItem(pipeEntry);
     QCOMPARE(item.kind, ShellItemKind::File);
     QCOMPARE(item.displayName, QStringLiteral("trap.desktop"));
+}
+
+void TestHostileFiles::bookmarkInfoIsSkipped()
+{
+    const QByteArray xml = "<?xml version=\"1.0\"?>\n<xbel version=\"1.0\">\n"
+                           "<bookmark href=\"file:///a.txt\" modified=\"2024-01-01T00:00:01Z\"><info><metadata>"
+                           + QByteArray(100000, 'm')
+                           + "<bookmark href=\"file:///inside-info.txt\"/></metadata></info></bookmark>\n"
+                             "<bookmark href=\"file:///b.txt\" modified=\"2024-01-01T00:00:02Z\"><info>\n"
+                             "<bookmark href=\"file:///after-damage.txt\"/>";
+    QStringList paths;
+    for (const RecentEntry &entry : ReadRecentlyUsed(xml))
+        paths << entry.path;
+    // The info block is never read; a block without its end is damage, read up to.
+    QCOMPARE(paths, (QStringList{"/a.txt", "/b.txt", "/after-damage.txt"}));
 }
 
 void TestHostileFiles::unreadListingReadsOnDemand()
