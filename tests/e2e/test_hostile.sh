@@ -15,12 +15,14 @@ mkdir -p "$WORK" "$FAVORITES" "$TEST_HOME/docs"
 mkfifo "$WORK/pipe-icon.png" "$WORK/trap.desktop" "$FAVORITES/pipe.url" "$TEST_HOME/docs/photo.jpg.desktop"
 printf '[Desktop Entry]\nType=Application\nName=Aaa pipe icon\nExec=true\nIcon=%s\n' "$WORK/pipe-icon.png" \
     > "$WORK/aaa-pipe-icon.desktop"
+chmod +x "$WORK/aaa-pipe-icon.desktop"    # trusted, so its Icon= is used
 truncate -s 1G "$WORK/aab-giant.desktop"          # sparse: a gigabyte that costs no disk
 python3 - "$WORK" <<'PY'
-import sys
+import os, sys
 for i in range(5000):
     with open(f"{sys.argv[1]}/entry{i:05d}.desktop", "w") as f:
         f.write(f"[Desktop Entry]\nType=Application\nName=Entry {i:05d}\nExec=true\n")
+    os.chmod(f"{sys.argv[1]}/entry{i:05d}.desktop", 0o755)
 PY
 truncate -s 1G "$FAVORITES/giant.url"
 printf '[InternetShortcut]\nURL=https://example.org/\n' > "$FAVORITES/Example.url"

@@ -45,6 +45,7 @@ WORK=$TEST_HOME/work
 mkdir -p "$WORK"
 mkfifo "$WORK/icon.png"
 printf '[Desktop Entry]\nType=Application\nName=Frozen?\nExec=true\nIcon=%s\n' "$WORK/icon.png" > "$WORK/app.desktop"
+chmod +x "$WORK/app.desktop"    # trusted, so its Icon= is used
 cat > "$DATA/menusettings.ini" <<EOF
 [header]
 version=01030000

@@ -50,6 +50,13 @@ QByteArray DesktopFile(const QString &name, const QString &extra = {})
     return QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nExec=true\n%2").arg(name, extra).toUtf8();
 }
 
+// Outside the applications folders an entry shows under its Name only when its owner made it
+// executable.
+void Trust(const QString &path)
+{
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
 QString MakeFifo(const QString &path)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -112,12 +119,12 @@ void TestHostileMenus::bigFolderReadsOnlyWhatItShows()
     // 2,000 entries, each named like its file; the first by file name is hidden, one is a FIFO and
     // one is far too large: the menu shows the next ten.
     for (int i = 0; i < 2000; ++i)
-        m_home->writeFile(QStringLiteral("apps/e%1.desktop").arg(i, 4, 10, QLatin1Char('0')),
-                          DesktopFile(QStringLiteral("E%1").arg(i, 4, 10, QLatin1Char('0')),
-                                      i == 0 ? QStringLiteral("NoDisplay=true\n") : QString()));
+        Trust(m_home->writeFile(QStringLiteral("apps/e%1.desktop").arg(i, 4, 10, QLatin1Char('0')),
+                                DesktopFile(QStringLiteral("E%1").arg(i, 4, 10, QLatin1Char('0')),
+                                            i == 0 ? QStringLiteral("NoDisplay=true\n") : QString())));
     QFile::remove(Root() + "/apps/e0003.desktop");
     QVERIFY(!MakeFifo(Root() + "/apps/e0003.desktop").isEmpty());
-    m_home->writeFile("apps/e0005.desktop", DesktopFile("E0005", "X=" + QString(70000, 'x') + "\n"));
+    Trust(m_home->writeFile("apps/e0005.desktop", DesktopFile("E0005", "X=" + QString(70000, 'x') + "\n")));
     QMenuBar *bar = Generate(QStringLiteral("[menu]\nitem0000=active:\"1\"; itemtype:\"0\"; name:\"Apps\"; "
                                             "path:\"%1/apps\";\n")
                                  .arg(Root())
@@ -128,8 +135,8 @@ void TestHostileMenus::bigFolderReadsOnlyWhatItShows()
 
 void TestHostileMenus::smallFolderOrdersByEntryNames()
 {
-    m_home->writeFile("apps/a.desktop", DesktopFile("Zeta"));
-    m_home->writeFile("apps/b.desktop", DesktopFile("Alpha"));
+    Trust(m_home->writeFile("apps/a.desktop", DesktopFile("Zeta")));
+    Trust(m_home->writeFile("apps/b.desktop", DesktopFile("Alpha")));
     m_home->writeFile("apps/c.txt", "x");
     QMenuBar *bar = Generate(QStringLiteral("[menu]\nitem0000=active:\"1\"; itemtype:\"0\"; name:\"Apps\"; "
                                             "path:\"%1/apps\";\n")

@@ -64,6 +64,7 @@ private Q_SLOTS:
     void namesThatAreNoTextAreListedAndOpened();
     void namesThatClaimADocument_data();
     void namesThatClaimADocument();
+    void untrustedEntryShowsWhatItIs();
     void desktopEntriesLaunchOnlyWhenTrusted_data();
     void desktopEntriesLaunchOnlyWhenTrusted();
     void programsRunOnlyWhenNotPosingAsDocuments_data();
@@ -164,8 +165,9 @@ void TestHostileFiles::fifoAndHugeFilesAreNoDesktopEntries()
     QCOMPARE(ReadDesktopEntry(fifo).kind, DesktopEntryInfo::Invalid);
     QByteArray huge = kApplication + "Comment=" + QByteArray(kMaxDesktopEntrySize, 'x') + "\n";
     QCOMPARE(ReadDesktopEntry(m_home->writeFile("apps/huge.desktop", huge)).kind, DesktopEntryInfo::Invalid);
-    QCOMPARE(ReadDesktopEntry(m_home->writeFile("apps/fine.desktop", kApplication)).kind,
-             DesktopEntryInfo::Application);
+    const QString fine = m_home->writeFile("apps/fine.desktop", kApplication);
+    MakeExecutable(fine, true);
+    QCOMPARE(ReadDesktopEntry(fine).kind, DesktopEntryInfo::Application);
     // The folder lists the good entry; the pipe and the giant are not entries at all.
     const FolderListing listing = ListFolder(ParsePathToItem(m_home->path() + "/apps"));
     QVERIFY(listing.ok);
@@ -176,7 +178,7 @@ void TestHostileFiles::fifoAndHugeFilesAreNoDesktopEntries()
 void TestHostileFiles::fifoIconIsNotOpened()
 {
     const QString fifo = MakeFifo(*m_home, "icons/pipe.png");
-    m_home->writeFile("apps/entry.desktop", kApplication + "Icon=" + fifo.toUtf8() + "\n");
+    MakeExecutable(m_home->writeFile("apps/entry.desktop", kApplication + "Icon=" + fifo.toUtf8() + "\n"), true);
     const FolderListing listing = ListFolder(ParsePathToItem(m_home->path() + "/apps"));
     QCOMPARE(listing.items.size(), 1);
     QCOMPARE(listing.items[0].iconName, fifo);
@@ -219,7 +221,7 @@ void TestHostileFiles::bookmarkInfoIsSkipped()
 
 void TestHostileFiles::unreadListingReadsOnDemand()
 {
-    m_home->writeFile("apps/a.desktop", kApplication);
+    MakeExecutable(m_home->writeFile("apps/a.desktop", kApplication), true);
     m_home->writeFile("apps/b.desktop", "[Desktop Entry]\nType=Application\nName=Hidden\nExec=true\nNoDisplay=true\n");
     m_home->writeFile("apps/c.txt", "text");
     FolderListing listing = ListFolderUnread(ParsePathToItem(m_home->path() + "/apps"));
@@ -287,6 +289,16 @@ void TestHostileFiles::namesThatClaimADocument()
     QFETCH(QString, name);
     QFETCH(bool, claims);
     QCOMPARE(NameClaimsDocument(name), claims);
+}
+
+void TestHostileFiles::untrustedEntryShowsWhatItIs()
+{
+    m_home->writeFile("Downloads/photo.jpg.desktop", kApplication + "Icon=image-x-generic\n");
+    const FolderListing listing = ListFolder(ParsePathToItem(m_home->path() + "/Downloads"));
+    QCOMPARE(listing.items.size(), 1);
+    QCOMPARE(listing.items[0].displayName, QStringLiteral("photo.jpg.desktop"));
+    QCOMPARE(listing.items[0].kind, ShellItemKind::File);
+    QVERIFY(listing.items[0].iconName.isEmpty());
 }
 
 void TestHostileFiles::desktopEntriesLaunchOnlyWhenTrusted_data()

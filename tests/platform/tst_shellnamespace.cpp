@@ -106,7 +106,9 @@ void TestShellNamespace::desktopEntries()
 {
     QFETCH(QByteArray, content);
     QFETCH(QString, shownAs);
-    m_home->writeFile("apps/entry.desktop", content);
+    // Executable: outside the applications folders only such an entry shows as one.
+    QFile::setPermissions(m_home->writeFile("apps/entry.desktop", content),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const FolderListing listing = ListFolder(ParsePathToItem(m_home->path() + "/apps"));
     QVERIFY(listing.ok);
     if (shownAs.isEmpty()) {
@@ -198,7 +200,8 @@ void TestShellNamespace::parsePath()
     QFETCH(int, kind);
     QFETCH(QString, location);
     m_home->writeFile("dir/a.txt", "x");
-    m_home->writeFile("dir/app.desktop", "[Desktop Entry]\nType=Application\nName=App\nExec=true\n");
+    QFile::setPermissions(m_home->writeFile("dir/app.desktop", "[Desktop Entry]\nType=Application\nName=App\nExec=true\n"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const ShellItem item = ParsePathToItem(path.replace("~", m_home->path()));
     QCOMPARE(int(item.kind), kind);
     QCOMPARE(item.location, location.replace("~", m_home->path()));

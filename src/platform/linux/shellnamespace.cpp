@@ -1,6 +1,7 @@
 #include "platform/shellnamespace.h"
 
 #include "platform/drivetable.h"
+#include "platform/launchtrust.h"
 #include "base/textencoding.h"
 #include "platform/linux/desktopentry.h"
 #include "platform/linux/directoryentries.h"
@@ -28,6 +29,11 @@ bool ApplyDesktopEntry(ShellItem &item)
                                                              : ReadDesktopEntryBytes(item.nativePath);
     if (entry.kind == DesktopEntryInfo::Invalid)
         return false;
+    // An entry nobody trusted (outside the applications folders, not made executable by its
+    // owner) shows what it is, a file under its own name that opens as text: its Name= and Icon=
+    // could make it pass for a picture.
+    if (!IsTrustedDesktopEntry(item.parsingPath))
+        return entry.visible;
     item.kind = entry.kind == DesktopEntryInfo::Link ? ShellItemKind::LinkEntry : ShellItemKind::DesktopEntry;
     if (!entry.name.isEmpty())
         item.displayName = entry.name;
