@@ -2,6 +2,7 @@
 
 #include "base/atomicfile.h"
 #include "base/inifile.h"
+#include "platform/regularfile.h"
 #include "platform/xdgpaths.h"
 
 #include <QDir>
@@ -17,11 +18,12 @@ const QString kEntrySection = QStringLiteral("Desktop Entry");
 // file, and its quotes belong to the Exec line's own quoting.
 QString DesktopEntryValue(const QString &path, const QString &key)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // The autostart folder is anyone's to fill: a FIFO there must not block the bar.
+    const RegularFileRead file = ReadRegularFile(path, kMaxDesktopEntrySize);
+    if (!file.ok)
         return {};
     bool inEntry = false;
-    for (const QByteArray &rawLine : file.read(64 * 1024).split('\n')) {
+    for (const QByteArray &rawLine : file.data.split('\n')) {
         const QString line = QString::fromUtf8(rawLine).trimmed();
         if (line.startsWith(QLatin1Char('['))) {
             inEntry = line == QLatin1Char('[') + kEntrySection + QLatin1Char(']');
