@@ -17,6 +17,14 @@ printf '[Desktop Entry]\nType=Application\nName=Aaa pipe icon\nExec=true\nIcon=%
     > "$WORK/aaa-pipe-icon.desktop"
 chmod +x "$WORK/aaa-pipe-icon.desktop"    # trusted, so its Icon= is used
 truncate -s 1G "$WORK/aab-giant.desktop"          # sparse: a gigabyte that costs no disk
+# A picture that is a desktop entry, a script named as a picture, a name that is no UTF-8.
+printf '[Desktop Entry]\nType=Application\nName=Holiday photo.jpg\nExec=touch %s\nIcon=image-x-generic\n' \
+    "$TEST_HOME/launched.marker" > "$WORK/photo.jpg.desktop"
+printf '#!/bin/sh\ntouch %s\n' "$TEST_HOME/launched.marker" > "$WORK/holiday.jpg"
+chmod +x "$WORK/holiday.jpg"
+: > "$WORK/$(printf 'caf\xe9.txt')"
+# The bar's own data file of hotkeys replaced by a FIFO nobody writes to.
+rm -f "$DATA/hotkeys.dat" && mkfifo "$DATA/hotkeys.dat"
 python3 - "$WORK" <<'PY'
 import os, sys
 for i in range(5000):
@@ -61,12 +69,13 @@ set_setting marquee-settings width 2147483647
 # Every file the bar has no reason to change, and what it holds (FIFOs by type only).
 snapshot() {
     find "$TEST_HOME" \( -path "$XDG_RUNTIME_DIR" -o -path "$XDG_STATE_HOME" -o -path "$XDG_CACHE_HOME" \) -prune \
-        -o \( -type f -o -type p \) -print | grep -v -e '/settings.ini$' -e '/registry.ini$' -e '/quorix.log$' | sort |
+        -o \( -type f -o -type p \) -print | grep -av -e '/settings.ini$' -e '/registry.ini$' -e '/quorix.log$' | sort |
         while read -r file; do
             if [[ -p "$file" ]]; then echo "fifo $file"; else echo "$(cksum < "$file") $file"; fi
         done
 }
 before=$(snapshot)
+(( $(wc -l <<< "$before") > 5000 )) || fail "the snapshot missed files"
 
 # --- the bar starts and every menu opens at once --------------------------------------------------
 start_quorix
@@ -104,4 +113,5 @@ wait_for_exit "$QUORIX_PID" 10 || fail "SIGTERM did not end the bar"
 after=$(snapshot)
 [[ "$before" == "$after" ]] || fail "files changed: $(diff <(echo "$before") <(echo "$after") | head -n 10)"
 grep -q '^runwidth=2147483647' "$DATA/settings.ini" || fail "the typed run width was written over"
+[[ ! -e "$TEST_HOME/launched.marker" ]] || fail "something was launched"
 pass "SIGTERM ended the bar and every other file is as it was"
