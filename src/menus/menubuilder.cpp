@@ -338,7 +338,8 @@ void MenuBuilder::FillRecentFiles(QWidget *parent, const ShellItem &folder, int 
     limit = EffectiveLimit(limit);
     // Bookmarks of files long gone are skipped, but no more of them are looked at than a few
     // times what the menu shows: each costs a look at the disk.
-    const qsizetype examined = limit > 0 ? qMin<qsizetype>(entries.size(), 4 * qsizetype(limit) + 1000) : entries.size();
+    const qsizetype examined =
+        limit > 0 ? qMin<qsizetype>(entries.size(), 4 * qsizetype(limit) + 1000) : entries.size();
     QList<ShellItem> recent;
     for (const RecentEntry &entry : entries.first(examined)) {
         if (limit > 0 && recent.size() >= limit)

@@ -90,7 +90,8 @@ FolderListing ListDirectory(const QByteArray &folder, ListFilter filter,
         const QByteArray nativePath = prefix + entry.name;
         if (!IsValidUtf8(nativePath))
             item.nativePath = nativePath;
-        const bool desktopEntry = !item.isFolder && fileKind == ShellItemKind::File && IsDesktopEntryName(item.displayName);
+        const bool desktopEntry =
+            !item.isFolder && fileKind == ShellItemKind::File && IsDesktopEntryName(item.displayName);
         if (desktopEntry && !readEntries) {
             item.entryUnread = true;
         } else if (desktopEntry && !ApplyDesktopEntry(item)) {
