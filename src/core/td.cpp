@@ -9,6 +9,7 @@
 #include "core/hotkeycommands.h"
 #include "infobar/infobarvalue.h"
 #include "infobar/marqueevalues.h"
+#include "notes/notestore.h"
 #include "platform/substitutetaskbar.h"
 
 #include <QEvent>
@@ -39,6 +40,8 @@ TD *TD::Instance()
 
 void TD::DataModuleCreate()
 {
+    // The notes menu and the note windows expect a store to read, even before the first note.
+    CreateNoteStore();
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state == Qt::ApplicationActive)
             ApplicationEvents1Activate();
