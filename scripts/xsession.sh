@@ -23,9 +23,17 @@ start_virtual_display() {
         return 1
     fi
     export DISPLAY=":$number"
-    openbox --sm-disable >/dev/null 2>&1 &
+    local wm_log; wm_log=$(mktemp "${TMPDIR:-/tmp}/quorix-openbox.XXXXXX")
+    openbox --sm-disable >"$wm_log" 2>&1 &
     WM_PID=$!
-    wait_for_window_manager || { echo "openbox did not take over $DISPLAY" >&2; stop_virtual_display; return 1; }
+    if ! wait_for_window_manager; then
+        echo "openbox did not take over $DISPLAY:" >&2
+        cat "$wm_log" >&2
+        rm -f "$wm_log"
+        stop_virtual_display
+        return 1
+    fi
+    rm -f "$wm_log"
 }
 
 # The window manager is ready once it has announced itself on the root window.
