@@ -4,6 +4,9 @@
 #include "notes/notestore.h"
 #include "notes/tshownote.h"
 
+#include <QApplication>
+#include <QPointer>
+
 namespace {
 const QString kNoteGone = QStringLiteral("This note is no longer in the note store. It may have been deleted "
                                          "or saved under another name in another note window.");
@@ -26,4 +29,19 @@ TShowNote *OpenNote(int id)
     window->raise();
     window->activateWindow();
     return window;
+}
+
+bool CloseNoteWindows()
+{
+    QList<QPointer<TShowNote>> windows;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *window = qobject_cast<TShowNote *>(widget); window && window->isVisible())
+            windows.append(window);
+    }
+    bool allClosed = true;
+    for (const QPointer<TShowNote> &window : windows) {
+        if (window && !window->close())
+            allClosed = false;
+    }
+    return allClosed;
 }

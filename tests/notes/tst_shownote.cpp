@@ -16,7 +16,10 @@
 
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QApplication>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -99,6 +102,11 @@ private Q_SLOTS:
         m_home.reset();
     }
 
+    void formComponents();
+    void labelsReachTheirFields_data();
+    void labelsReachTheirFields();
+    void caretPositionWhileTheTextHasTheFocus();
+    void saveShortcutSavesLikeOk();
     void okNeedsATitleAndAText_data();
     void okNeedsATitleAndAText();
     void okStoresTheNoteAndCloses();
@@ -109,6 +117,7 @@ private Q_SLOTS:
     void closeQuestion();
     void closeQuestionSavesWithoutTitleOrText();
     void deleteRemovesTheNoteWithoutAsking();
+    void endingQuorixClosesNoteWindowsFirst();
     void unreadableStoreRefusesToSave();
     void openedNoteShowsTitleCategoryAndDate();
     void placeComesFromTheRegistryFirst();
@@ -127,6 +136,92 @@ private:
     std::unique_ptr<FakeRegistryStore> m_registry;
     std::unique_ptr<ScopedService<RegistryStore>> m_useRegistry;
 };
+
+void TestShowNote::formComponents()
+{
+    Answers answers({1});
+    std::unique_ptr<TShowNote> window(OpenNote(kNewNoteId));
+    QCOMPARE(window->objectName(), QString("ShowNote"));
+    // A window of its own with a task bar entry, not a dialog of the bar, and never modal.
+    QVERIFY(window->isWindow() && !window->parentWidget());
+    QCOMPARE(window->windowFlags() & Qt::WindowType_Mask, Qt::Window);
+    QVERIFY(!window->isModal());
+    QVERIFY(window->ComboBox1->isEditable());
+    QCOMPARE(window->Memo1->tabChangesFocus(), false);
+    QCOMPARE(window->Memo1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(window->Button1->text(), QString("&Delete"));
+    QCOMPARE(window->Button3->text(), QString("Cancel"));
+    const QList<std::pair<QAction *, QString>> entries = {
+        {window->Save1, "&Save"},         {window->PageSetup1, "Page Set&up..."}, {window->Print1, "&Print..."},
+        {window->Close1, "Close"},        {window->Undo1, "&Undo"},               {window->Cut1, "Cu&t"},
+        {window->Copy1, "&Copy"},         {window->Paste1, "&Paste"},             {window->WordWrap1, "&Word Wrap"},
+        {window->Font1, "&Font..."}};
+    for (const auto &[action, text] : entries)
+        QCOMPARE(action->text(), text);
+    QCOMPARE(window->Save1->shortcut(), QKeySequence("Ctrl+S"));
+    QCOMPARE(window->Print1->shortcut(), QKeySequence("Ctrl+P"));
+    QVERIFY(window->WordWrap1->isCheckable());
+    QStringList menus;
+    for (const QAction *entry : window->findChild<QMenuBar *>("MainMenu1")->actions())
+        menus << entry->menu()->objectName() + "=" + entry->text();
+    QCOMPARE(menus, QStringList({"Note1=Note", "Edit2=&Edit", "Format1=&Format"}));
+    window->ComboBox1->setEditText("x"); // so that closing asks, and the answer No closes
+}
+
+void TestShowNote::labelsReachTheirFields_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("title") << "Label2" << "Edit1";
+    QTest::newRow("category") << "Label3" << "ComboBox1";
+    QTest::newRow("note") << "Label5" << "Memo1";
+}
+
+void TestShowNote::labelsReachTheirFields()
+{
+    QFETCH(QString, label);
+    QFETCH(QString, field);
+    std::unique_ptr<TShowNote> window(OpenNote(kNewNoteId));
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    auto *labelWidget = window->findChild<QLabel *>(label);
+    auto *fieldWidget = window->findChild<QWidget *>(field);
+    QVERIFY(labelWidget && fieldWidget);
+    QCOMPARE(labelWidget->buddy(), fieldWidget);
+    window->Button3->setFocus();
+    const QString text = labelWidget->text();
+    const QChar letter = text.at(text.indexOf('&') + 1).toUpper();
+    QTest::keyClick(window.get(), Qt::Key(letter.unicode()), Qt::AltModifier);
+    QVERIFY(fieldWidget->hasFocus() || fieldWidget->isAncestorOf(QApplication::focusWidget()));
+}
+
+void TestShowNote::caretPositionWhileTheTextHasTheFocus()
+{
+    Answers answers({1});
+    std::unique_ptr<TShowNote> window(OpenNote(kNewNoteId));
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    window->Memo1->setFocus();
+    QTest::keyClicks(window->Memo1, "ab");
+    QTest::keyClick(window->Memo1, Qt::Key_Return);
+    QTest::keyClicks(window->Memo1, "cde");
+    QTRY_COMPARE(window->StatusPanel1->text(), QString("3:1"));
+    window->Edit1->setFocus();
+    QTRY_COMPARE(window->StatusPanel1->text(), QString());
+    QCOMPARE(window->windowTitle(), QString("Note - "));
+    QTest::keyClicks(window->Edit1, "Plan");
+    QCOMPARE(window->windowTitle(), QString("Note - Plan"));
+}
+
+void TestShowNote::saveShortcutSavesLikeOk()
+{
+    Answers answers;
+    QPointer<TShowNote> window = NewNote("", "Plan", "text");
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    window->Edit1->setFocus();
+    QTest::keyClick(window->Edit1, Qt::Key_S, Qt::ControlModifier);
+    QTRY_VERIFY(window.isNull());
+    QCOMPARE(Titles(), QStringList({"Plan"}));
+    QVERIFY(answers.asked.isEmpty());
+}
 
 void TestShowNote::okNeedsATitleAndAText_data()
 {
@@ -285,6 +380,24 @@ void TestShowNote::deleteRemovesTheNoteWithoutAsking()
     QCOMPARE(answers.asked, QStringList({"You are about to delete this note.\r\rDo you want to continue?"}));
     QTRY_VERIFY(window.isNull());
     QCOMPARE(Titles(), QStringList({"Keep"}));
+}
+
+void TestShowNote::endingQuorixClosesNoteWindowsFirst()
+{
+    AddNote("", "Unchanged", "text");
+    QPointer<TShowNote> unchanged = OpenNote(1);
+    QPointer<TShowNote> writing = NewNote("", "Draft", "half a thought");
+    {
+        Answers closedBox({-1});
+        QVERIFY(!CloseNoteWindows());
+        QCOMPARE(closedBox.asked, QStringList({kChanged}));
+    }
+    QTRY_VERIFY(unchanged.isNull());
+    QVERIFY(writing && writing->isVisible());
+    Answers yes({0});
+    QVERIFY(CloseNoteWindows());
+    QTRY_VERIFY(writing.isNull());
+    QCOMPARE(Titles(), QStringList({"Unchanged", "Draft"}));
 }
 
 void TestShowNote::unreadableStoreRefusesToSave()
