@@ -46,6 +46,10 @@ wait_for '[[ -n "$(note_window "^Note")" ]]' 10 || fail "Add Note... opened no n
 window=$(note_window "^Note")
 xdotool windowactivate --sync "$window" 2>/dev/null
 kill -0 "$QUORIX_PID" || fail "the bar ended"
+# A window of its own: a normal top-level window in the task bar, belonging to no other window.
+xprop -id "$window" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_NORMAL || fail "the note window is no normal window"
+xprop -id "$window" _NET_WM_STATE | grep -q SKIP_TASKBAR && fail "the note window is left out of the task bar"
+xprop -id "$window" WM_TRANSIENT_FOR | grep -q "window id" && fail "the note window belongs to another window"
 pass "Add Note... opened a note window"
 
 # --- typing a title, a category and a text; OK stores it ------------------------------------------
