@@ -23,6 +23,7 @@
 #include "menus/menubuilder.h"
 #include "menus/runbox.h"
 #include "menus/tbmenuitem.h"
+#include "notes/opennote.h"
 #include "platform/registrystore.h"
 #include "platform/windowsystem.h"
 #include "platform/xdgpaths.h"
@@ -361,6 +362,9 @@ void TMainMenu::RefreshMenu1Click()
 
 void TMainMenu::Explode1Click()
 {
+    // Open notes first, each with its own question: the bar ends only when none stays open.
+    if (!CloseNoteWindows())
+        return;
     close();
 }
 

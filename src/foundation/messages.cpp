@@ -121,6 +121,11 @@ bool AskQuestion(const QString &text, QWidget *parent)
                              MessageIcon::Question, parent) == 0;
 }
 
+int ShowMessageRequest(const MessageRequest &request, QWidget *parent)
+{
+    return Ask(request, parent);
+}
+
 int TCustomMessageBox(const QString &text, const QStringList &buttons, int defaultButton,
                       int escapeButton, MessageIcon icon, QWidget *parent)
 {

@@ -41,6 +41,9 @@ void ShowMessageBox(const QString &caption, const QString &text, MessageIcon ico
                     QWidget *parent = nullptr);
 // A Yes/No question with the application's title; true for Yes.
 bool AskQuestion(const QString &text, QWidget *parent = nullptr);
+// A modal box as the request describes it (its own caption, icon and buttons); returns the
+// position of the pressed button or -1 when closed otherwise.
+int ShowMessageRequest(const MessageRequest &request, QWidget *parent = nullptr);
 // A modal box with the application's title, the text and one button per caption; returns the
 // position of the pressed button or -1 when closed otherwise.
 int TCustomMessageBox(const QString &text, const QStringList &buttons, int defaultButton,

@@ -8,6 +8,7 @@
 #include "menus/menuactivation.h"
 #include "menus/menuicons.h"
 #include "menus/menumasks.h"
+#include "menus/notesmenufiller.h"
 #include "menus/tbmenuitem.h"
 #include "menus/tbmenusubitem.h"
 #include "platform/recentlyused.h"
@@ -205,8 +206,8 @@ void MenuBuilder::FillMenuFromPath(QWidget *parent, const QString &path, int lim
         if (!folder.IsNull())
             FillFromShellFolder(parent, folder, limit, effectiveMask);
     } else if (cut == kNotes) {
-        // NOT BUILT YET: the notes menu (category rest, command entries when commands is set)
-        // comes with the notes menu's own filler; until then it stays empty.
+        NotesMenuFiller(m_maxNumber, m_showIcons, this, [this](TBMenuSubItem *sub) { GetMenuPopup(sub); })
+            .FillFromPath(parent, path, limit, commands);
     } else if (cut == kContacts) {
         // NOT BUILT YET: the contacts menu comes with the address book's own filler; until then
         // it stays empty.
