@@ -3,6 +3,7 @@
 #include "foundation/builtinimages.h"
 #include "foundation/formplacement.h"
 #include "foundation/messages.h"
+#include "foundation/tracelog.h"
 #include "help/helpfilelocation.h"
 #include "help/helpsearch.h"
 #include "help/searchterms.h"
@@ -105,6 +106,8 @@ TManual::TManual(QWidget *parent) : TQuorixDialog(QString(), parent), ui(std::ma
     setAttribute(Qt::WA_DeleteOnClose);
     FormCreate();
     FormReady(nullptr);
+    // A first opening gets room for a page beside the tabs; later ones the size they were left at.
+    resize(820, 600);
     RestoreWindowParams();
 }
 
@@ -133,7 +136,6 @@ void TManual::FormCreate()
     ui->BackList->setMenu(new QMenu(ui->BackList));
     ui->TBItem2->setIcon(style->standardIcon(QStyle::SP_BrowserReload));
     ui->TBItem1->setIcon(style->standardIcon(QStyle::SP_DirHomeIcon));
-    resize(800, 600);
 
     connect(ui->ContentTree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) { ContentTreeClick(item); });
     connect(ui->ContentTree, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem *item) { ContentTreeClick(item); });
@@ -249,6 +251,7 @@ bool TManual::LoadPage(int k)
     m_currentPage = -1;
     ui->Browser->setHtml(html);
     m_currentPage = k;
+    TraceLine(QStringLiteral("Manual.ShowPage: ") + m_file.Pages()[k].name);
     return true;
 }
 
@@ -323,6 +326,7 @@ void TManual::Search(const QString &query)
         none->setFont(italic);
     }
     ui->Label2->setText(QStringLiteral("Results (%1) :").arg(ui->SearchList->count()));
+    TraceLine(QStringLiteral("Manual.Search: %1 found").arg(m_searchResults.first() < 0 ? 0 : m_searchResults.size()));
 }
 
 void TManual::BackListClick()
@@ -392,22 +396,33 @@ void TManual::NavigateTo(const QString &address)
     }
 }
 
-void TManual::keyPressEvent(QKeyEvent *event)
+bool TManual::ViewerKey(const QKeyEvent *event)
 {
-    // The browser's own keys: Alt+Left goes back, F5 reads the page again, Alt+Home goes home.
-    if (event->key() == Qt::Key_Left && event->modifiers() == Qt::AltModifier && ui->BackList->isEnabled()) {
-        BackListClick();
-        return;
+    // The keys of a web browser: Alt+Left goes back, F5 reads the page again, Alt+Home goes home.
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (event->key() == Qt::Key_Left && modifiers == Qt::AltModifier) {
+        if (ui->BackList->isEnabled())
+            BackListClick();
+        return true;
     }
-    if (event->key() == Qt::Key_F5 && event->modifiers() == Qt::NoModifier) {
+    if (event->key() == Qt::Key_F5 && modifiers == Qt::NoModifier) {
         TBItem2Click();
-        return;
+        return true;
     }
-    if (event->key() == Qt::Key_Home && event->modifiers() == Qt::AltModifier) {
+    if (event->key() == Qt::Key_Home && modifiers == Qt::AltModifier) {
         TBItem1Click();
-        return;
+        return true;
     }
-    TQuorixDialog::keyPressEvent(event);
+    return false;
+}
+
+bool TManual::eventFilter(QObject *watched, QEvent *event)
+{
+    // Seen before the browser, which would take Alt+Left for its own history of loaded files.
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()
+        && static_cast<QWidget *>(watched)->window() == this && ViewerKey(static_cast<QKeyEvent *>(event)))
+        return true;
+    return TQuorixDialog::eventFilter(watched, event);
 }
 
 void TManual::RestoreWindowParams()

@@ -13,6 +13,7 @@
 
 #include <memory>
 
+class QKeyEvent;
 class QListWidgetItem;
 class QTreeWidgetItem;
 namespace Ui { class TManual; }
@@ -58,7 +59,7 @@ public:
 protected:
     void FormClose() override;
     void showEvent(QShowEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void FormCreate();
@@ -71,6 +72,8 @@ private:
     bool LoadPage(int k);
     void NavigateTo(const QString &address);
     void RestoreWindowParams();
+    // Back, Refresh and Home from the keyboard; true when the key was one of theirs.
+    bool ViewerKey(const QKeyEvent *event);
 
     void ContentTreeClick(QTreeWidgetItem *item);
     void IndexListClick(QListWidgetItem *item);

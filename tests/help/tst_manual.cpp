@@ -419,6 +419,11 @@ void TestManual::followingALinkAndGoingBack()
     QVERIFY(!link.isNull());
     QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, link);
     QCOMPARE(viewer->CurrentPage(), 1);
+    // Alt+Left goes back wherever the focus is, also in the page itself.
+    QTest::keyClick(browser, Qt::Key_Left, Qt::AltModifier);
+    QCOMPARE(viewer->CurrentPage(), 0);
+    QTest::keyClick(browser, Qt::Key_Left, Qt::AltModifier);
+    QCOMPARE(viewer->CurrentPage(), 1);
     viewer->findChild<QToolButton *>("BackList")->click();
     QCOMPARE(viewer->CurrentPage(), 0);
     // The fragment after the page name is not part of it.
