@@ -14,6 +14,7 @@ QList<int> SearchHelpFile(const QdsFile &file, const QStringList &terms)
     const std::unique_ptr<QIODevice> source = file.OpenForReading();
     if (!source)
         return found;
+    const QStringList folded = FoldSearchTerms(terms);
     for (int k = 0; k < file.Pages().size(); ++k) {
         const TTOCRec &page = file.Pages()[k];
         if (page.size == 0)
@@ -21,7 +22,7 @@ QList<int> SearchHelpFile(const QdsFile &file, const QStringList &terms)
         QString text;
         if (!file.ReadPageText(k, text, source.get()))
             break;
-        if (PageMatchesTerms(terms, text, page.title))
+        if (PageMatchesFoldedTerms(folded, text, page.title))
             found.append(k);
     }
     return found;

@@ -1,5 +1,9 @@
 #include "help/pagehtml.h"
 
+#include "base/textencoding.h"
+
+#include <QStringDecoder>
+
 namespace {
 const QString kResourceToken = QStringLiteral("&qdsres;");
 
@@ -25,21 +29,46 @@ void SubstituteInTags(QString &html, const QString &opening, const QString &reso
     }
 }
 
-QString DropTags(const QString &html)
+// "<" and ">" are single bytes in UTF-8 and in Windows-1252 alike, so the same rule serves the
+// decoded text and the stored bytes.
+template <typename Text>
+Text DropTags(const Text &html)
 {
-    QString text;
-    text.reserve(html.size());
+    Text text(html.size(), Qt::Uninitialized);
+    auto *out = text.data();
     int depth = 0;
-    for (const QChar c : html) {
-        if (c == QLatin1Char('<')) {
+    for (const auto c : html) {
+        if (c == '<') {
             ++depth;
-        } else if (c == QLatin1Char('>') && depth > 0) {
+        } else if (c == '>' && depth > 0) {
             --depth;
         } else if (depth == 0) {
-            text.append(c);
+            *out++ = c;
         }
     }
+    text.truncate(out - text.data());
     return text;
+}
+
+QString ReplaceEntities(QString text)
+{
+    // Only an ampersand can begin an entity: most pages need no further pass.
+    if (!text.contains(QLatin1Char('&')))
+        return text;
+    text.replace(QStringLiteral("&nbsp;"), QStringLiteral(" "), Qt::CaseInsensitive);
+    text.replace(QStringLiteral("&amp;"), QStringLiteral("&"), Qt::CaseInsensitive);
+    text.replace(QStringLiteral("&lt;"), QStringLiteral("<"), Qt::CaseInsensitive);
+    text.replace(QStringLiteral("&gt;"), QStringLiteral(">"), Qt::CaseInsensitive);
+    text.replace(QStringLiteral("&quot;"), QStringLiteral("\""), Qt::CaseInsensitive);
+    return text;
+}
+
+// One pass for the usual UTF-8 page; Windows-1252 only for a page that is not.
+QString DecodeOnce(const QByteArray &bytes)
+{
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    return decoder.hasError() ? DecodeText(bytes) : text;
 }
 } // namespace
 
@@ -53,14 +82,10 @@ QString SubstituteResourceLocation(const QString &html, const QString &resourceL
 
 QString PlainPageText(const QString &html)
 {
-    QString text = DropTags(html);
-    // Only an ampersand can begin an entity: most pages need no further pass.
-    if (!text.contains(QLatin1Char('&')))
-        return text;
-    text.replace(QStringLiteral("&nbsp;"), QStringLiteral(" "), Qt::CaseInsensitive);
-    text.replace(QStringLiteral("&amp;"), QStringLiteral("&"), Qt::CaseInsensitive);
-    text.replace(QStringLiteral("&lt;"), QStringLiteral("<"), Qt::CaseInsensitive);
-    text.replace(QStringLiteral("&gt;"), QStringLiteral(">"), Qt::CaseInsensitive);
-    text.replace(QStringLiteral("&quot;"), QStringLiteral("\""), Qt::CaseInsensitive);
-    return text;
+    return ReplaceEntities(DropTags(html));
+}
+
+QString PlainPageTextFromBytes(const QByteArray &html)
+{
+    return ReplaceEntities(DecodeOnce(DropTags(html)));
 }

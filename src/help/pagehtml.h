@@ -12,3 +12,6 @@ QString SubstituteResourceLocation(const QString &html, const QString &resourceL
 // pairs counted, a ">" without its "<" kept as text), then "&nbsp;", "&amp;", "&lt;", "&gt;" and
 // "&quot;" (in any case) replaced by the characters they stand for.
 QString PlainPageText(const QString &html);
+// The same for a page's bytes as stored (UTF-8, or Windows-1252 when they are not): the tags are
+// dropped before the text is decoded, which is what makes a search over a large guide quick.
+QString PlainPageTextFromBytes(const QByteArray &html);

@@ -5,10 +5,11 @@
 #include <algorithm>
 
 namespace {
-// The first guess of the inflated size: the stored size rounded up to whole 256-byte blocks.
+// The first guess of the inflated size: HTML inflates to about four times its stored size, in
+// whole 256-byte blocks; a page that needs more doubles it.
 qsizetype FirstBufferSize(qsizetype storedSize)
 {
-    return std::max<qsizetype>(256, (storedSize + 255) / 256 * 256);
+    return std::max<qsizetype>(256, (storedSize * 4 + 255) / 256 * 256);
 }
 } // namespace
 

@@ -218,6 +218,6 @@ bool QdsFile::ReadPageText(int k, QString &text, QIODevice *source) const
     QByteArray bytes;
     if (!ReadPageBytes(k, bytes, source))
         return false;
-    text = PlainPageText(DecodeText(bytes));
+    text = PlainPageTextFromBytes(bytes);
     return true;
 }

@@ -12,3 +12,8 @@ QStringList SplitSearchTerms(const QString &query);
 
 // Whether every term occurs, without regard to case, in the page's plain text or in its title.
 bool PageMatchesTerms(const QStringList &terms, const QString &plainText, const QString &title);
+
+// The same comparison for many pages: the terms are case-folded once (FoldSearchTerms), each page's
+// text and title once per page.
+QStringList FoldSearchTerms(const QStringList &terms);
+bool PageMatchesFoldedTerms(const QStringList &foldedTerms, const QString &plainText, const QString &title);

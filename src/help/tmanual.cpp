@@ -48,25 +48,31 @@ bool IsPageFile(const QString &path)
     return suffix == QLatin1String("html") || suffix == QLatin1String("htm") || suffix == QLatin1String("txt");
 }
 
-// The node's picture: a leaf a page, a folder with a page an open book, other folders a folder.
-QIcon NodeIcon(const HelpContentsNode &node)
+// The tree's three pictures, made once and shared by every node (a guide may have thousands).
+struct NodeIcons
 {
-    QStyle *style = QApplication::style();
-    if (node.children.empty())
-        return style->standardIcon(QStyle::SP_FileIcon);
-    if (node.info.pageIndex >= 0)
-        return style->standardIcon(QStyle::SP_DirOpenIcon);
-    return style->standardIcon(QStyle::SP_DirIcon);
-}
+    QIcon page = QApplication::style()->standardIcon(QStyle::SP_FileIcon);
+    QIcon folderWithPage = QApplication::style()->standardIcon(QStyle::SP_DirOpenIcon);
+    QIcon folder = QApplication::style()->standardIcon(QStyle::SP_DirIcon);
 
-void AddNodes(QTreeWidgetItem *parent, QTreeWidget *tree, const std::vector<HelpContentsNode> &nodes)
+    // A leaf shows a page, a folder with a page an open folder, other folders a closed one.
+    const QIcon &For(const HelpContentsNode &node) const
+    {
+        if (node.children.empty())
+            return page;
+        return node.info.pageIndex >= 0 ? folderWithPage : folder;
+    }
+};
+
+void AddNodes(QTreeWidgetItem *parent, QTreeWidget *tree, const std::vector<HelpContentsNode> &nodes,
+              const NodeIcons &icons)
 {
     for (const HelpContentsNode &node : nodes) {
         auto *item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree);
         item->setText(0, node.caption);
-        item->setIcon(0, NodeIcon(node));
+        item->setIcon(0, icons.For(node));
         item->setData(0, kPageRole, node.info.pageIndex);
-        AddNodes(item, tree, node.children);
+        AddNodes(item, tree, node.children, icons);
     }
 }
 } // namespace
@@ -174,7 +180,7 @@ bool TManual::LoadHelpFile(const QString &path)
 void TManual::FillContentTree()
 {
     ui->ContentTree->clear();
-    AddNodes(nullptr, ui->ContentTree, m_file.Contents());
+    AddNodes(nullptr, ui->ContentTree, m_file.Contents(), NodeIcons());
 }
 
 void TManual::FillIndexList()

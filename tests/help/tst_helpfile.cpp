@@ -333,6 +333,7 @@ void TestHelpFile::plainText_data()
     QTest::newRow("entities in capitals") << "&NBSP;&Amp;&LT;" << " &<";
     QTest::newRow("other entities stay") << "&eacute;" << "&eacute;";
     QTest::newRow("escaped tag is text") << "&lt;b&gt;" << "<b>";
+    QTest::newRow("letters beyond ASCII") << "<p>Caf\u00e9 <i>cr\u00e8me</i></p>" << "Caf\u00e9 cr\u00e8me";
 }
 
 void TestHelpFile::plainText()
@@ -340,6 +341,9 @@ void TestHelpFile::plainText()
     QFETCH(QString, html);
     QFETCH(QString, text);
     QCOMPARE(PlainPageText(html), text);
+    // The search reads stored bytes: the same text, from UTF-8 and from Windows-1252 alike.
+    QCOMPARE(PlainPageTextFromBytes(html.toUtf8()), text);
+    QCOMPARE(PlainPageTextFromBytes(html.toLatin1()), text);
 }
 
 void TestHelpFile::searchTerms_data()
@@ -373,6 +377,8 @@ void TestHelpFile::searchMatchesTextOrTitle()
     QVERIFY(PageMatchesTerms({"aliases"}, text, QStringLiteral("Run box and aliases")));
     QVERIFY(!PageMatchesTerms({"run", "hotkey"}, text, QStringLiteral("Run box")));
     QVERIFY(!PageMatchesTerms({}, text, QStringLiteral("Run box")));
+    QVERIFY(PageMatchesTerms({QStringLiteral("\u00c4PFEL")}, QStringLiteral("Gr\u00fcne \u00e4pfel"), QString()));
+    QVERIFY(PageMatchesTerms({QStringLiteral("\u03a3\u039f\u03a6")}, QStringLiteral("\u03c3\u03bf\u03c6"), QString()));
 }
 
 QTEST_GUILESS_MAIN(TestHelpFile)
