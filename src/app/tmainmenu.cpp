@@ -15,6 +15,7 @@
 #include "core/hotkeycommands.h"
 #include "core/hotkeytable.h"
 #include "core/td.h"
+#include "help/tmanual.h"
 #include "infobar/infobar.h"
 #include "infobar/marquee.h"
 #include "menus/barpopupplacer.h"
@@ -180,6 +181,9 @@ void TMainMenu::BuildMainMenu()
 
     connect(RefreshMenu1, &QAction::triggered, this, &TMainMenu::RefreshMenu1Click);
     connect(&BarRequests::Instance(), &BarRequests::RefreshRequested, this, &TMainMenu::RefreshMenu1Click);
+    // F1 in a dialog and the About box's "Help" open the viewer at their page.
+    connect(&BarRequests::Instance(), &BarRequests::HelpRequested, this,
+            [](const QString &topic) { TManual::ShowHelp(topic); });
     connect(Explode1, &QAction::triggered, this, &TMainMenu::Explode1Click);
 
     m_popupPlacer = new TBarPopupPlacer(M);
