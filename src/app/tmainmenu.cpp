@@ -1,5 +1,7 @@
 #include "app/tmainmenu.h"
 
+#include "foundation/fileproblemreports.h"
+
 #include "foundation/appinfo.h"
 #include "foundation/barrequests.h"
 #include "foundation/builtinimages.h"
@@ -207,6 +209,10 @@ void TMainMenu::FormCreate()
 void TMainMenu::ApplyFirstUseSteps()
 {
     IniFile settings(DataFilePath(dfSettings));
+    // A settings file that exists but cannot be read is no first start: ReadSettings has said
+    // why, and nothing is written over it.
+    if (!settings.IsReadable())
+        return;
     settings.SetAutoSave(false);
     const bool firstUse = settings.ReadBool(QStringLiteral("generel"), QStringLiteral("firstuse"), true);
     settings.WriteBool(QStringLiteral("generel"), QStringLiteral("firstuse"), false);
@@ -246,7 +252,10 @@ void TMainMenu::AddSpecialFolderItems()
 void TMainMenu::ReadSettings()
 {
     TraceLine(QStringLiteral("ReadSettings: begin"));
-    m_settings = ReloadSettings().bar;
+    const SettingsModel &model = ReloadSettings();
+    if (!model.File().IsReadable())
+        FileProblemReports::ReportNotRead(model.Path(), model.File().ReadError());
+    m_settings = model.bar;
     m_settings.wabFileName = AddressBookPath(m_settings.wabFileName);
     if (TD *dataModule = TD::Instance())
         dataModule->CheckTaskbar();

@@ -12,6 +12,7 @@
 #include "notes/notestore.h"
 #include "platform/substitutetaskbar.h"
 
+#include <QDir>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QWidget>
@@ -88,10 +89,13 @@ void TD::ApplyTheme(QWidget *form)
     if (!bar || form != m_barWindow)
         return;
     QString error;
-    const std::optional<ThemeColors> colors =
-        ReadThemeColors(CurrentSettings().File(), QStringLiteral("theme"), &error);
+    QString badKey;
+    const IniFile &settings = CurrentSettings().File();
+    const QString section = QStringLiteral("theme");
+    const std::optional<ThemeColors> colors = ReadThemeColors(settings, section, &error, &badKey);
     if (!colors) {
-        ShowMessageBox(kAppTitle, error, MessageIcon::Error);
+        ShowMessageBox(kAppTitle, ThemeColorErrorText(error, QDir::toNativeSeparators(settings.FileName()), section, badKey),
+                       MessageIcon::Error);
         return;
     }
     m_themeColors = *colors;

@@ -28,6 +28,12 @@ QList<QPointer<MessageWindow>> &OpenBoxes()
     return boxes;
 }
 
+bool &BoxesEnded()
+{
+    static bool ended = false;
+    return ended;
+}
+
 MessageResponder &Responder()
 {
     static MessageResponder responder;
@@ -68,6 +74,8 @@ int ShowInteractive(const MessageRequest &request, QWidget *parent)
 
 int Ask(const MessageRequest &request, QWidget *parent)
 {
+    if (BoxesEnded())
+        return -1;
     if (Responder())
         return Responder()(request);
     return ShowInteractive(request, parent);
@@ -89,6 +97,12 @@ void CancelOpenMessageBoxes()
         if (box)
             box->reject();
     }
+}
+
+void EndMessageBoxes()
+{
+    BoxesEnded() = true;
+    CancelOpenMessageBoxes();
 }
 
 QString DisplayText(const QString &storedText)

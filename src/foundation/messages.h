@@ -29,6 +29,9 @@ MessageResponder SetMessageResponder(MessageResponder responder);
 // Closes every box that is open as if its close box had been used (each returns -1), so that the
 // session ending never waits for someone to click OK.
 void CancelOpenMessageBoxes();
+// The session is ending: every open box is cancelled and every box asked for from now on returns
+// -1 at once without being shown.
+void EndMessageBoxes();
 // Turns the stored "\r\n" and "\r" line breaks into "\n" for display.
 QString DisplayText(const QString &storedText);
 

@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 
+class IniFile;
 class QMenuBar;
 class QWidget;
 class TBMenuItem;
@@ -65,6 +66,7 @@ private:
     // path of each item.
     void BuildFolderEntries(QWidget *parent, const QList<ShellItem> &items, const QStringList &macroPaths,
                             int limit, const QString &mask);
+    static QList<ShellItem> ShownFolderItems(QList<ShellItem> items, int limit, const QString &mask);
     TBMenuSubItem *AddSubmenu(QWidget *parent, const QString &caption);
     TBMenuItem *AddItem(QWidget *parent, const QString &caption);
     void AddSeparator(QWidget *parent);
@@ -78,6 +80,11 @@ private:
     // Sections being built right now (a stack): a custom menu that, through expanded entries,
     // contains itself is built once instead of forever.
     QStringList m_sectionsInProgress;
+    // How deep expanded custom menus nest, and how many definition entries one build makes.
+    static constexpr int kMaxExpandedDepth = 16;
+    static constexpr int kMaxDefinitionEntries = 5000;
+    int m_definitionEntriesLeft = kMaxDefinitionEntries;
+    const IniFile *m_buildingFile = nullptr; // the definitions while a build runs
     QHash<QString, QIcon> m_ownIcons;
     QHash<QString, QIcon> m_ownRootIcons;
 };
