@@ -10,6 +10,7 @@
 #include "menus/menumasks.h"
 #include "menus/tbmenuitem.h"
 #include "menus/tbmenusubitem.h"
+#include "platform/applicationsmenu.h"
 #include "platform/recentlyused.h"
 #include "platform/shellnamespace.h"
 #include "platform/xdgpaths.h"
@@ -245,6 +246,11 @@ void MenuBuilder::FillMergedFolder(QWidget *parent, const QString &macroPath, in
     QString subfolder = macroPath.mid(word.size());
     while (subfolder.startsWith(QLatin1Char('/')))
         subfolder.remove(0, 1);
+    // On Linux the applications folders are flat: Programs is the desktop's applications menu.
+    if (programs) {
+        FillApplicationsMenu(parent, subfolder, limit, mask);
+        return;
+    }
     const QString folders[] = {
         MergedFolder(programs ? QStringLiteral("$MYPROGRAMS$") : QStringLiteral("$MYDESKTOP$"), subfolder),
         MergedFolder(programs ? QStringLiteral("$COMMONPROGRAMS$") : QStringLiteral("$COMMONDESKTOP$"), subfolder)};
@@ -278,6 +284,18 @@ void MenuBuilder::FillMergedFolder(QWidget *parent, const QString &macroPath, in
         }
     }
     BuildFolderEntries(parent, items, macroPaths, limit, mask);
+}
+
+void MenuBuilder::FillApplicationsMenu(QWidget *parent, const QString &menuPath, int limit, const QString &mask)
+{
+    const FolderListing listing = Current<ApplicationsMenu>().List(menuPath);
+    if (!listing.ok)
+        return;
+    // Categories open as Programs paths again; applications open their own desktop entry.
+    QStringList macroPaths;
+    for (const ShellItem &item : listing.items)
+        macroPaths.append(item.isFolder ? QStringLiteral("$PROGRAMS$/") + item.location : QString());
+    BuildFolderEntries(parent, listing.items, macroPaths, limit, mask);
 }
 
 void MenuBuilder::FillRecentFiles(QWidget *parent, const ShellItem &folder, int limit, const QString &mask)

@@ -51,6 +51,8 @@ public:
     // The fillers.
     void FillFromShellFolder(QWidget *parent, const ShellItem &folder, int limit, const QString &mask);
     void FillMergedFolder(QWidget *parent, const QString &macroPath, int limit, const QString &mask);
+    // The desktop's applications menu behind $PROGRAMS$: the folder at menuPath ("" the top).
+    void FillApplicationsMenu(QWidget *parent, const QString &menuPath, int limit, const QString &mask);
     void FillRecentFiles(QWidget *parent, const ShellItem &folder, int limit, const QString &mask);
 
     // Removes and frees every entry of a menu, submenus first.

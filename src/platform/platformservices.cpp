@@ -2,6 +2,7 @@
 // stand-ins (platform/fake/) in front of them with ScopedService; Current<Service>() gives the one
 // in use. The interfaces themselves never include an implementation.
 #include "platform/appbarservice.h"
+#include "platform/applicationsmenu.h"
 #include "platform/launcher.h"
 #include "platform/playertracks.h"
 #include "platform/printingsystem.h"
@@ -11,6 +12,7 @@
 #include "platform/windowsystem.h"
 
 #include "platform/linux/ewmhappbarservice.h"
+#include "platform/linux/xdgapplicationsmenu.h"
 #include "platform/linux/giolauncher.h"
 #include "platform/linux/linuxplayertracks.h"
 #include "platform/linux/linuxsystemsource.h"
@@ -30,6 +32,12 @@ AppBarService &AppBarService::Platform()
     if (!service)
         service = new EwmhAppBarService(QCoreApplication::instance());
     return *service;
+}
+
+ApplicationsMenu &ApplicationsMenu::Platform()
+{
+    static XdgApplicationsMenu menu;
+    return menu;
 }
 
 Launcher &Launcher::Platform()

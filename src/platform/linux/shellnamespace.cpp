@@ -1,5 +1,6 @@
 #include "platform/shellnamespace.h"
 
+#include "platform/applicationsmenu.h"
 #include "platform/drivetable.h"
 #include "platform/linux/desktopentry.h"
 #include "platform/printingsystem.h"
@@ -236,6 +237,12 @@ FolderListing ListFolder(const ShellItem &folder, ListFilter filter)
         if (where == QLatin1String(kShellRecent))
             return ListRecent();
         return {};
+    }
+    if (folder.kind == ShellItemKind::MenuFolder) {
+        FolderListing listing = Current<ApplicationsMenu>().List(folder.location);
+        if (filter == ListFilter::FilesOnly)
+            listing.items.removeIf([](const ShellItem &item) { return item.isFolder; });
+        return listing;
     }
     if (!folder.isFolder)
         return {};

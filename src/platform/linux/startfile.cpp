@@ -199,6 +199,8 @@ bool LaunchShellItem(const ShellItem &item)
     case ShellItemKind::Volume: return OpenFolder(item.parsingPath);
     case ShellItemKind::Printer: return RunPrinterSettings(item.parsingPath);
     case ShellItemKind::VirtualFolder: return OpenVirtualFolder(item.location);
+    // A category of the applications menu is no place a file manager can show.
+    case ShellItemKind::MenuFolder: return false;
     // What lies in the trash is opened to be looked at, never run.
     case ShellItemKind::TrashItem: return Current<Launcher>().OpenUri(FileUri(item.parsingPath));
     case ShellItemKind::File: return StartFile(item.parsingPath);
