@@ -2,6 +2,7 @@
 
 #include "foundation/datafiles.h"
 #include "foundation/pathmacros.h"
+#include "foundation/pathtoopen.h"
 #include "menus/runhistory.h"
 #include "platform/launcher.h"
 
@@ -59,7 +60,7 @@ void RunBox::RunAcceptText(const QString &typed)
         return;
     const QString historyPath = DataFilePath(dfRunHistory);
     SaveRunHistory(historyPath, AddToRunHistory(LoadRunHistory(historyPath), text, m_runCount));
-    StartFile(IsMacroWord(text) ? ExpandPathMacro(text) : text);
+    StartFile(IsMacroWord(text) ? ExpandPathToOpen(text) : text);
     setCurrentIndex(-1);
     clearEditText();
 }

@@ -4,6 +4,7 @@
 
 #include "platform/internetshortcut.h"
 #include "platform/linux/desktopentry.h"
+#include "platform/shellnamespace.h"
 #include "platform/xdgpaths.h"
 
 #include <QDir>
@@ -142,6 +143,11 @@ bool StartFile(const QString &path, const QString &workingDirectory)
         return false;
     if (QDir::isAbsolutePath(text) && QFileInfo::exists(text))
         return StartExistingPath(text, workingDirectory);
+    // The name space's virtual folders ("shell:recent") open in the desktop's own views.
+    if (text.startsWith(QLatin1String("shell:"))) {
+        const ShellItem item = ParsePathToItem(text);
+        return !item.IsNull() && LaunchShellItem(item);
+    }
     if (LooksLikeUri(text)) {
         const QUrl url(text);
         if (url.isLocalFile())
