@@ -237,6 +237,8 @@ void MenuBuilder::FillFromShellFolder(QWidget *parent, const ShellItem &folder, 
     const FolderListing listing = ListFolder(folder);
     if (listing.ok)
         BuildFolderEntries(parent, listing.items, {}, limit, mask);
+    else
+        AddUnreadableFolderEntry(parent);
 }
 
 void MenuBuilder::FillMergedFolder(QWidget *parent, const QString &macroPath, int limit, const QString &mask)
@@ -264,8 +266,10 @@ void MenuBuilder::FillMergedFolder(QWidget *parent, const QString &macroPath, in
             continue;
         const FolderListing listing = ListFolder(ParsePathToItem(folders[i]));
         if (!listing.ok) {
-            if (user)
-                return; // a user folder that cannot be read builds nothing at all
+            if (user) {
+                AddUnreadableFolderEntry(parent); // nothing else is built
+                return;
+            }
             continue;
         }
         for (const ShellItem &item : listing.items) {
@@ -382,6 +386,14 @@ TBMenuItem *MenuBuilder::AddItem(QWidget *parent, const QString &caption)
     connect(item, &QAction::triggered, item, [item] { OpenProgramClick(item); });
     parent->addAction(item);
     return item;
+}
+
+void MenuBuilder::AddUnreadableFolderEntry(QWidget *parent)
+{
+    // Says why the menu is empty; choosing it does nothing.
+    auto *entry = new QAction(QString::fromLatin1(kUnreadableFolderCaption), parent);
+    entry->setEnabled(false);
+    parent->addAction(entry);
 }
 
 void MenuBuilder::AddSeparator(QWidget *parent)

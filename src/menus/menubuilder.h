@@ -17,6 +17,9 @@ class QWidget;
 class TBMenuItem;
 class TBMenuSubItem;
 
+// The one inert entry of a menu whose folder cannot be read (no permission, gone meanwhile).
+inline const char *const kUnreadableFolderCaption = "Error: Folder Cannot Be Read";
+
 class MenuBuilder : public QObject
 {
     Q_OBJECT
@@ -70,6 +73,7 @@ private:
     TBMenuSubItem *AddSubmenu(QWidget *parent, const QString &caption);
     TBMenuItem *AddItem(QWidget *parent, const QString &caption);
     void AddSeparator(QWidget *parent);
+    void AddUnreadableFolderEntry(QWidget *parent);
     void BuildDefinitionFolder(QWidget *parent, const MenuDefinitionEntry &entry);
     void BuildDefinitionItem(QWidget *parent, const MenuDefinitionEntry &entry);
     QHash<QString, QIcon> &IconList(bool topLevel);

@@ -20,7 +20,10 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QUrl>
+#include <QScopeGuard>
 #include <QTest>
+
+#include <unistd.h>
 
 namespace {
 
@@ -97,6 +100,7 @@ private Q_SLOTS:
     void recentFiles_data();
     void recentFiles();
     void ampersands();
+    void unreadableFolderSaysSo();
     void fileCreatedBetweenOpeningsAppears();
     void customMenuContainingItselfIsBuiltOnce();
     void generateKeepsTheBarsOwnEntries();
@@ -425,6 +429,26 @@ void TestMenuBuilder::recentFiles()
     QCOMPARE(launcher.Records().size(), 1);
     QCOMPARE(launcher.Records()[0].target,
              QUrl::fromLocalFile(Root() + "/recent/" + captions.first()).toString(QUrl::FullyEncoded));
+}
+
+void TestMenuBuilder::unreadableFolderSaysSo()
+{
+    m_home->writeFile("locked/inner.txt", "x");
+    m_home->writeFile("locked/Gone/x.txt", "x");
+    WriteDefinitions(Entry(QStringLiteral("[menu]\nitem0000=active:\"1\"; itemtype:\"0\"; name:\"L\"; path:\"%1/locked\";\n")
+                               .arg(Root())));
+    TBMenuSubItem *menu = Open(Submenu(Generate(), "L"));
+    TBMenuSubItem *gone = Submenu(menu, "Gone");
+    QVERIFY(gone);
+    // A folder that went away (or that the user may not read) says so instead of staying empty.
+    QDir(Root() + "/locked/Gone").removeRecursively();
+    QCOMPARE(Captions(Open(gone)), QStringList{kUnreadableFolderCaption});
+    QVERIFY(!gone->actions().first()->isEnabled());
+    if (::geteuid() == 0)
+        return; // permissions do not stop the superuser
+    QFile::setPermissions(Root() + "/locked", QFileDevice::Permissions());
+    const auto unlock = qScopeGuard([this] { QFile::setPermissions(Root() + "/locked", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner); });
+    QCOMPARE(Captions(Open(menu)), QStringList{kUnreadableFolderCaption});
 }
 
 void TestMenuBuilder::ampersands()
