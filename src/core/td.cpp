@@ -9,10 +9,12 @@
 #include "core/hotkeycommands.h"
 #include "infobar/infobarvalue.h"
 #include "infobar/marqueevalues.h"
+#include "platform/iconthemesource.h"
 #include "platform/substitutetaskbar.h"
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QWidget>
 
 namespace {
@@ -39,6 +41,10 @@ TD *TD::Instance()
 
 void TD::DataModuleCreate()
 {
+    // Qt on X11 does not follow the desktop's icon theme by itself.
+    IconThemeSource &iconThemes = Current<IconThemeSource>();
+    connect(&iconThemes, &IconThemeSource::IconThemeChanged, this, &TD::DesktopIconThemeChanged);
+    iconThemes.Watch();
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state == Qt::ApplicationActive)
             ApplicationEvents1Activate();
@@ -113,6 +119,14 @@ void TD::ApplicationEvents1SettingChange()
 {
     if (DataBar *bar = Bar())
         bar->RefreshMenu1Click();
+}
+
+void TD::DesktopIconThemeChanged(const QString &name)
+{
+    if (name.isEmpty() || name == QIcon::themeName())
+        return;
+    QIcon::setThemeName(name);
+    ApplicationEvents1SettingChange();
 }
 
 bool TD::eventFilter(QObject *watched, QEvent *event)

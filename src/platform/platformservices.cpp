@@ -3,6 +3,7 @@
 // in use. The interfaces themselves never include an implementation.
 #include "platform/appbarservice.h"
 #include "platform/applicationsmenu.h"
+#include "platform/iconthemesource.h"
 #include "platform/launcher.h"
 #include "platform/playertracks.h"
 #include "platform/printingsystem.h"
@@ -20,6 +21,7 @@
 #include "platform/linux/qtprintingsystem.h"
 #include "platform/linux/x11windowsystem.h"
 #include "platform/linux/xdgregistrystore.h"
+#include "platform/linux/xsettingsiconthemesource.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -38,6 +40,15 @@ ApplicationsMenu &ApplicationsMenu::Platform()
 {
     static XdgApplicationsMenu menu;
     return menu;
+}
+
+IconThemeSource &IconThemeSource::Platform()
+{
+    // Watches the display like the application-bar service: it goes with the application object.
+    static QPointer<IconThemeSource> source;
+    if (!source)
+        source = new XSettingsIconThemeSource(QCoreApplication::instance());
+    return *source;
 }
 
 Launcher &Launcher::Platform()
