@@ -11,6 +11,7 @@
 #include "menus/notesmenufiller.h"
 #include "menus/tbmenuitem.h"
 #include "menus/tbmenusubitem.h"
+#include "platform/applicationsmenu.h"
 #include "platform/recentlyused.h"
 #include "platform/shellnamespace.h"
 #include "platform/xdgpaths.h"
@@ -255,6 +256,8 @@ void MenuBuilder::FillFromShellFolder(QWidget *parent, const ShellItem &folder, 
     if (listing.ok)
         BuildFolderEntries(parent, ShownFolderItems(std::move(listing.items), EffectiveLimit(limit), mask), {},
                            limit, mask);
+    else
+        AddUnreadableFolderEntry(parent);
 }
 
 // The items of a listing whose desktop entries are unread that the menu will show, their entries
@@ -294,6 +297,11 @@ void MenuBuilder::FillMergedFolder(QWidget *parent, const QString &macroPath, in
     QString subfolder = macroPath.mid(word.size());
     while (subfolder.startsWith(QLatin1Char('/')))
         subfolder.remove(0, 1);
+    // On Linux the applications folders are flat: Programs is the desktop's applications menu.
+    if (programs) {
+        FillApplicationsMenu(parent, subfolder, limit, mask);
+        return;
+    }
     const QString folders[] = {
         MergedFolder(programs ? QStringLiteral("$MYPROGRAMS$") : QStringLiteral("$MYDESKTOP$"), subfolder),
         MergedFolder(programs ? QStringLiteral("$COMMONPROGRAMS$") : QStringLiteral("$COMMONDESKTOP$"), subfolder)};
@@ -307,8 +315,10 @@ void MenuBuilder::FillMergedFolder(QWidget *parent, const QString &macroPath, in
             continue;
         const FolderListing listing = ListFolder(ParsePathToItem(folders[i]));
         if (!listing.ok) {
-            if (user)
-                return; // a user folder that cannot be read builds nothing at all
+            if (user) {
+                AddUnreadableFolderEntry(parent); // nothing else is built
+                return;
+            }
             continue;
         }
         for (const ShellItem &item : listing.items) {
@@ -327,6 +337,18 @@ void MenuBuilder::FillMergedFolder(QWidget *parent, const QString &macroPath, in
         }
     }
     BuildFolderEntries(parent, items, macroPaths, limit, mask);
+}
+
+void MenuBuilder::FillApplicationsMenu(QWidget *parent, const QString &menuPath, int limit, const QString &mask)
+{
+    const FolderListing listing = Current<ApplicationsMenu>().List(menuPath);
+    if (!listing.ok)
+        return;
+    // Categories open as Programs paths again; applications open their own desktop entry.
+    QStringList macroPaths;
+    for (const ShellItem &item : listing.items)
+        macroPaths.append(item.isFolder ? QStringLiteral("$PROGRAMS$/") + item.location : QString());
+    BuildFolderEntries(parent, listing.items, macroPaths, limit, mask);
 }
 
 void MenuBuilder::FillRecentFiles(QWidget *parent, const ShellItem &folder, int limit, const QString &mask)
@@ -416,6 +438,14 @@ TBMenuItem *MenuBuilder::AddItem(QWidget *parent, const QString &caption)
     connect(item, &QAction::triggered, item, [item] { OpenProgramClick(item); });
     parent->addAction(item);
     return item;
+}
+
+void MenuBuilder::AddUnreadableFolderEntry(QWidget *parent)
+{
+    // Says why the menu is empty; choosing it does nothing.
+    auto *entry = new QAction(QString::fromLatin1(kUnreadableFolderCaption), parent);
+    entry->setEnabled(false);
+    parent->addAction(entry);
 }
 
 void MenuBuilder::AddSeparator(QWidget *parent)

@@ -18,6 +18,9 @@ class QWidget;
 class TBMenuItem;
 class TBMenuSubItem;
 
+// The one inert entry of a menu whose folder cannot be read (no permission, gone meanwhile).
+inline const char *const kUnreadableFolderCaption = "Error: Folder Cannot Be Read";
+
 class MenuBuilder : public QObject
 {
     Q_OBJECT
@@ -52,6 +55,8 @@ public:
     // The fillers.
     void FillFromShellFolder(QWidget *parent, const ShellItem &folder, int limit, const QString &mask);
     void FillMergedFolder(QWidget *parent, const QString &macroPath, int limit, const QString &mask);
+    // The desktop's applications menu behind $PROGRAMS$: the folder at menuPath ("" the top).
+    void FillApplicationsMenu(QWidget *parent, const QString &menuPath, int limit, const QString &mask);
     void FillRecentFiles(QWidget *parent, const ShellItem &folder, int limit, const QString &mask);
 
     // Removes and frees every entry of a menu, submenus first.
@@ -70,6 +75,7 @@ private:
     TBMenuSubItem *AddSubmenu(QWidget *parent, const QString &caption);
     TBMenuItem *AddItem(QWidget *parent, const QString &caption);
     void AddSeparator(QWidget *parent);
+    void AddUnreadableFolderEntry(QWidget *parent);
     void BuildDefinitionFolder(QWidget *parent, const MenuDefinitionEntry &entry);
     void BuildDefinitionItem(QWidget *parent, const MenuDefinitionEntry &entry);
     QHash<QString, QIcon> &IconList(bool topLevel);
