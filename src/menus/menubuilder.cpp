@@ -5,6 +5,7 @@
 #include "base/inifile.h"
 #include "foundation/pathmacros.h"
 #include "core/td.h"
+#include "menus/contactsmenu.h"
 #include "menus/menuactivation.h"
 #include "menus/menuicons.h"
 #include "menus/menumasks.h"
@@ -48,6 +49,14 @@ QString MergedFolder(const QString &macro, const QString &subfolder)
 QString FoldedName(const QString &name)
 {
     return name.toCaseFolded();
+}
+
+// Whether the submenu parent hangs in a generated submenu whose path is that macro: a contacts or
+// notes submenu inside one of its own kind shows no command entries again.
+bool ParentItemPathIs(const QWidget *parent, const QString &macroFolder)
+{
+    const auto *outer = qobject_cast<const TBMenuSubItem *>(parent ? parent->parentWidget() : nullptr);
+    return outer && WithTrailingSlash(outer->Path()) == macroFolder;
 }
 
 } // namespace
@@ -208,8 +217,8 @@ void MenuBuilder::FillMenuFromPath(QWidget *parent, const QString &path, int lim
         // NOT BUILT YET: the notes menu (category rest, command entries when commands is set)
         // comes with the notes menu's own filler; until then it stays empty.
     } else if (cut == kContacts) {
-        // NOT BUILT YET: the contacts menu comes with the address book's own filler; until then
-        // it stays empty.
+        FillContactsMenu(parent, {m_addressBookPath, EffectiveLimit(limit),
+                                  commands && !ParentItemPathIs(parent, kContacts), m_showIcons});
     } else if (cut == kCustomMenus) {
         if (!rest.isEmpty())
             BuildMenuFromDefinitions(parent, rest.endsWith(QLatin1Char('/')) ? rest.chopped(1) : rest);

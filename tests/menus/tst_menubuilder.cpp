@@ -189,6 +189,7 @@ void TestMenuBuilder::fillerChoice_data()
     QTest::newRow("programs merged") << "$PROGRAMS$" << QStringList{"My Tool", "System Tool"};
     QTest::newRow("favorites show internet shortcuts only") << "$URLS$" << QStringList{"Site.url"};
     QTest::newRow("notes come later") << "$NOTES$" << QStringList{};
+    QTest::newRow("contacts without a book") << "$CONTACTS$" << QStringList{"Error: Address Book Not Found"};
     QTest::newRow("missing folder") << "~/nothing" << QStringList{};
     QTest::newRow("unknown alias") << "$NOALIAS$/x" << QStringList{};
     QTest::newRow("undefined environment reference") << "%NO_SUCH_VARIABLE_HERE%/x" << QStringList{};
