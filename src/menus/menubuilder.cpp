@@ -11,6 +11,7 @@
 #include "menus/menumasks.h"
 #include "menus/tbmenuitem.h"
 #include "menus/tbmenusubitem.h"
+#include "menus/urlcommands.h"
 #include "platform/recentlyused.h"
 #include "platform/shellnamespace.h"
 #include "platform/xdgpaths.h"
@@ -227,8 +228,8 @@ void MenuBuilder::FillMenuFromPath(QWidget *parent, const QString &path, int lim
         if (folder.IsNull())
             return;
         if (path.startsWith(QLatin1String("$URLS$"))) {
-            // NOT BUILT YET: the URL commands at the top of this menu come with the URL menu's
-            // own filler; the shortcuts themselves are listed here.
+            if (!IsTopLevel(parent))
+                AddUrlCommands(parent, m_showIcons);
             FillFromShellFolder(parent, folder, limit, QStringLiteral("*.url"));
         } else if (path.startsWith(QLatin1String("$RECENTFILES$"))) {
             FillRecentFiles(parent, folder, limit, effectiveMask);

@@ -187,7 +187,8 @@ void TestMenuBuilder::fillerChoice_data()
     QTest::newRow("my computer") << "$MYCOMPUTER$" << QStringList{"File System>", "Home>", "Data (D:)>"};
     QTest::newRow("network without remote drives") << "$NETWORK$" << QStringList{};
     QTest::newRow("programs merged") << "$PROGRAMS$" << QStringList{"My Tool", "System Tool"};
-    QTest::newRow("favorites show internet shortcuts only") << "$URLS$" << QStringList{"Site.url"};
+    QTest::newRow("favorites show internet shortcuts only, after the URL commands")
+        << "$URLS$" << QStringList{"Add URL...", "Manage URL's...", "-", "Site.url"};
     QTest::newRow("notes come later") << "$NOTES$" << QStringList{};
     QTest::newRow("contacts without a book") << "$CONTACTS$" << QStringList{"Error: Address Book Not Found"};
     QTest::newRow("missing folder") << "~/nothing" << QStringList{};
