@@ -322,6 +322,7 @@ void TMainMenu::GenerateMenu()
     TraceLine(QStringLiteral("GenerateMenu: begin"));
     m_menuBuilder->SetMaxNumber(m_settings.maxNumber);
     m_menuBuilder->SetShowIcons(m_settings.showIcons);
+    m_menuBuilder->SetAddressBookPath(m_settings.wabFileName);
     m_commands->SetShowIcons(m_settings.showIcons);
     m_menuBuilder->GenerateMenu(M, kFirstGeneratedEntry);
     m_popupPlacer->WatchBarMenus();

@@ -5,12 +5,14 @@
 #include "base/inifile.h"
 #include "foundation/pathmacros.h"
 #include "core/td.h"
+#include "menus/contactsmenu.h"
 #include "menus/menuactivation.h"
 #include "menus/menuicons.h"
 #include "menus/menumasks.h"
 #include "menus/notesmenufiller.h"
 #include "menus/tbmenuitem.h"
 #include "menus/tbmenusubitem.h"
+#include "menus/urlcommands.h"
 #include "platform/applicationsmenu.h"
 #include "platform/recentlyused.h"
 #include "platform/shellnamespace.h"
@@ -51,6 +53,14 @@ QString MergedFolder(const QString &macro, const QString &subfolder)
 QString FoldedName(const QString &name)
 {
     return name.toCaseFolded();
+}
+
+// Whether the submenu parent hangs in a generated submenu whose path is that macro: a contacts or
+// notes submenu inside one of its own kind shows no command entries again.
+bool ParentItemPathIs(const QWidget *parent, const QString &macroFolder)
+{
+    const auto *outer = qobject_cast<const TBMenuSubItem *>(parent ? parent->parentWidget() : nullptr);
+    return outer && WithTrailingSlash(outer->Path()) == macroFolder;
 }
 
 } // namespace
@@ -227,8 +237,8 @@ void MenuBuilder::FillMenuFromPath(QWidget *parent, const QString &path, int lim
         NotesMenuFiller(m_maxNumber, m_showIcons, this, [this](TBMenuSubItem *sub) { GetMenuPopup(sub); })
             .FillFromPath(parent, path, limit, commands);
     } else if (cut == kContacts) {
-        // NOT BUILT YET: the contacts menu comes with the address book's own filler; until then
-        // it stays empty.
+        FillContactsMenu(parent, {m_addressBookPath, EffectiveLimit(limit),
+                                  commands && !ParentItemPathIs(parent, kContacts), m_showIcons});
     } else if (cut == kCustomMenus) {
         if (!rest.isEmpty())
             BuildMenuFromDefinitions(parent, rest.endsWith(QLatin1Char('/')) ? rest.chopped(1) : rest);
@@ -237,8 +247,8 @@ void MenuBuilder::FillMenuFromPath(QWidget *parent, const QString &path, int lim
         if (folder.IsNull())
             return;
         if (path.startsWith(QLatin1String("$URLS$"))) {
-            // NOT BUILT YET: the URL commands at the top of this menu come with the URL menu's
-            // own filler; the shortcuts themselves are listed here.
+            if (!IsTopLevel(parent))
+                AddUrlCommands(parent, m_showIcons);
             FillFromShellFolder(parent, folder, limit, QStringLiteral("*.url"));
         } else if (path.startsWith(QLatin1String("$RECENTFILES$"))) {
             FillRecentFiles(parent, folder, limit, effectiveMask);

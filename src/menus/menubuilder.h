@@ -33,6 +33,8 @@ public:
     int MaxNumber() const { return m_maxNumber; }
     void SetShowIcons(bool showIcons) { m_showIcons = showIcons; }
     bool ShowIcons() const { return m_showIcons; }
+    // The address book of the contacts menus: a .vcf file or a folder of them.
+    void SetAddressBookPath(const QString &path) { m_addressBookPath = path; }
     // The definitions file; Data/menusettings.ini of the data folder unless set.
     void SetDefinitionsFile(const QString &path) { m_definitionsFile = path; }
     QString DefinitionsFile() const;
@@ -83,6 +85,7 @@ private:
     int m_maxNumber = 125;
     bool m_showIcons = true;
     QString m_definitionsFile;
+    QString m_addressBookPath;
     // Sections being built right now (a stack): a custom menu that, through expanded entries,
     // contains itself is built once instead of forever.
     QStringList m_sectionsInProgress;
