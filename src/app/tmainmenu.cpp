@@ -17,6 +17,7 @@
 #include "core/hotkeycommands.h"
 #include "core/hotkeytable.h"
 #include "core/td.h"
+#include "help/tmanual.h"
 #include "infobar/infobar.h"
 #include "infobar/marquee.h"
 #include "menus/barpopupplacer.h"
@@ -25,6 +26,7 @@
 #include "menus/menubuilder.h"
 #include "menus/runbox.h"
 #include "menus/tbmenuitem.h"
+#include "notes/opennote.h"
 #include "platform/registrystore.h"
 #include "platform/windowsystem.h"
 #include "platform/xdgpaths.h"
@@ -181,6 +183,9 @@ void TMainMenu::BuildMainMenu()
 
     connect(RefreshMenu1, &QAction::triggered, this, &TMainMenu::RefreshMenu1Click);
     connect(&BarRequests::Instance(), &BarRequests::RefreshRequested, this, &TMainMenu::RefreshMenu1Click);
+    // F1 in a dialog and the About box's "Help" open the viewer at their page.
+    connect(&BarRequests::Instance(), &BarRequests::HelpRequested, this,
+            [](const QString &topic) { TManual::ShowHelp(topic); });
     connect(Explode1, &QAction::triggered, this, &TMainMenu::Explode1Click);
 
     m_popupPlacer = new TBarPopupPlacer(M);
@@ -317,6 +322,7 @@ void TMainMenu::GenerateMenu()
     TraceLine(QStringLiteral("GenerateMenu: begin"));
     m_menuBuilder->SetMaxNumber(m_settings.maxNumber);
     m_menuBuilder->SetShowIcons(m_settings.showIcons);
+    m_menuBuilder->SetAddressBookPath(m_settings.wabFileName);
     m_commands->SetShowIcons(m_settings.showIcons);
     m_menuBuilder->GenerateMenu(M, kFirstGeneratedEntry);
     m_popupPlacer->WatchBarMenus();
@@ -370,6 +376,9 @@ void TMainMenu::RefreshMenu1Click()
 
 void TMainMenu::Explode1Click()
 {
+    // Open notes first, each with its own question: the bar ends only when none stays open.
+    if (!CloseNoteWindows())
+        return;
     close();
 }
 

@@ -5,11 +5,15 @@
 #include "base/inifile.h"
 #include "foundation/pathmacros.h"
 #include "core/td.h"
+#include "menus/contactsmenu.h"
 #include "menus/menuactivation.h"
 #include "menus/menuicons.h"
 #include "menus/menumasks.h"
+#include "menus/notesmenufiller.h"
 #include "menus/tbmenuitem.h"
 #include "menus/tbmenusubitem.h"
+#include "menus/urlcommands.h"
+#include "platform/applicationsmenu.h"
 #include "platform/recentlyused.h"
 #include "platform/shellnamespace.h"
 #include "platform/xdgpaths.h"
@@ -49,6 +53,14 @@ QString MergedFolder(const QString &macro, const QString &subfolder)
 QString FoldedName(const QString &name)
 {
     return name.toCaseFolded();
+}
+
+// Whether the submenu parent hangs in a generated submenu whose path is that macro: a contacts or
+// notes submenu inside one of its own kind shows no command entries again.
+bool ParentItemPathIs(const QWidget *parent, const QString &macroFolder)
+{
+    const auto *outer = qobject_cast<const TBMenuSubItem *>(parent ? parent->parentWidget() : nullptr);
+    return outer && WithTrailingSlash(outer->Path()) == macroFolder;
 }
 
 } // namespace
@@ -222,11 +234,11 @@ void MenuBuilder::FillMenuFromPath(QWidget *parent, const QString &path, int lim
         if (!folder.IsNull())
             FillFromShellFolder(parent, folder, limit, effectiveMask);
     } else if (cut == kNotes) {
-        // NOT BUILT YET: the notes menu (category rest, command entries when commands is set)
-        // comes with the notes menu's own filler; until then it stays empty.
+        NotesMenuFiller(m_maxNumber, m_showIcons, this, [this](TBMenuSubItem *sub) { GetMenuPopup(sub); })
+            .FillFromPath(parent, path, limit, commands);
     } else if (cut == kContacts) {
-        // NOT BUILT YET: the contacts menu comes with the address book's own filler; until then
-        // it stays empty.
+        FillContactsMenu(parent, {m_addressBookPath, EffectiveLimit(limit),
+                                  commands && !ParentItemPathIs(parent, kContacts), m_showIcons});
     } else if (cut == kCustomMenus) {
         if (!rest.isEmpty())
             BuildMenuFromDefinitions(parent, rest.endsWith(QLatin1Char('/')) ? rest.chopped(1) : rest);
@@ -235,8 +247,8 @@ void MenuBuilder::FillMenuFromPath(QWidget *parent, const QString &path, int lim
         if (folder.IsNull())
             return;
         if (path.startsWith(QLatin1String("$URLS$"))) {
-            // NOT BUILT YET: the URL commands at the top of this menu come with the URL menu's
-            // own filler; the shortcuts themselves are listed here.
+            if (!IsTopLevel(parent))
+                AddUrlCommands(parent, m_showIcons);
             FillFromShellFolder(parent, folder, limit, QStringLiteral("*.url"));
         } else if (path.startsWith(QLatin1String("$RECENTFILES$"))) {
             FillRecentFiles(parent, folder, limit, effectiveMask);
@@ -254,6 +266,8 @@ void MenuBuilder::FillFromShellFolder(QWidget *parent, const ShellItem &folder, 
     if (listing.ok)
         BuildFolderEntries(parent, ShownFolderItems(std::move(listing.items), EffectiveLimit(limit), mask), {},
                            limit, mask);
+    else
+        AddUnreadableFolderEntry(parent);
 }
 
 // The items of a listing whose desktop entries are unread that the menu will show, their entries
@@ -293,6 +307,11 @@ void MenuBuilder::FillMergedFolder(QWidget *parent, const QString &macroPath, in
     QString subfolder = macroPath.mid(word.size());
     while (subfolder.startsWith(QLatin1Char('/')))
         subfolder.remove(0, 1);
+    // On Linux the applications folders are flat: Programs is the desktop's applications menu.
+    if (programs) {
+        FillApplicationsMenu(parent, subfolder, limit, mask);
+        return;
+    }
     const QString folders[] = {
         MergedFolder(programs ? QStringLiteral("$MYPROGRAMS$") : QStringLiteral("$MYDESKTOP$"), subfolder),
         MergedFolder(programs ? QStringLiteral("$COMMONPROGRAMS$") : QStringLiteral("$COMMONDESKTOP$"), subfolder)};
@@ -306,8 +325,10 @@ void MenuBuilder::FillMergedFolder(QWidget *parent, const QString &macroPath, in
             continue;
         const FolderListing listing = ListFolder(ParsePathToItem(folders[i]));
         if (!listing.ok) {
-            if (user)
-                return; // a user folder that cannot be read builds nothing at all
+            if (user) {
+                AddUnreadableFolderEntry(parent); // nothing else is built
+                return;
+            }
             continue;
         }
         for (const ShellItem &item : listing.items) {
@@ -326,6 +347,18 @@ void MenuBuilder::FillMergedFolder(QWidget *parent, const QString &macroPath, in
         }
     }
     BuildFolderEntries(parent, items, macroPaths, limit, mask);
+}
+
+void MenuBuilder::FillApplicationsMenu(QWidget *parent, const QString &menuPath, int limit, const QString &mask)
+{
+    const FolderListing listing = Current<ApplicationsMenu>().List(menuPath);
+    if (!listing.ok)
+        return;
+    // Categories open as Programs paths again; applications open their own desktop entry.
+    QStringList macroPaths;
+    for (const ShellItem &item : listing.items)
+        macroPaths.append(item.isFolder ? QStringLiteral("$PROGRAMS$/") + item.location : QString());
+    BuildFolderEntries(parent, listing.items, macroPaths, limit, mask);
 }
 
 void MenuBuilder::FillRecentFiles(QWidget *parent, const ShellItem &folder, int limit, const QString &mask)
@@ -419,6 +452,14 @@ TBMenuItem *MenuBuilder::AddItem(QWidget *parent, const QString &caption)
     connect(item, &QAction::triggered, item, [item] { OpenProgramClick(item); });
     parent->addAction(item);
     return item;
+}
+
+void MenuBuilder::AddUnreadableFolderEntry(QWidget *parent)
+{
+    // Says why the menu is empty; choosing it does nothing.
+    auto *entry = new QAction(QString::fromLatin1(kUnreadableFolderCaption), parent);
+    entry->setEnabled(false);
+    parent->addAction(entry);
 }
 
 void MenuBuilder::AddSeparator(QWidget *parent)

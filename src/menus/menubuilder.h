@@ -18,6 +18,9 @@ class QWidget;
 class TBMenuItem;
 class TBMenuSubItem;
 
+// The one inert entry of a menu whose folder cannot be read (no permission, gone meanwhile).
+inline const char *const kUnreadableFolderCaption = "Error: Folder Cannot Be Read";
+
 class MenuBuilder : public QObject
 {
     Q_OBJECT
@@ -30,6 +33,8 @@ public:
     int MaxNumber() const { return m_maxNumber; }
     void SetShowIcons(bool showIcons) { m_showIcons = showIcons; }
     bool ShowIcons() const { return m_showIcons; }
+    // The address book of the contacts menus: a .vcf file or a folder of them.
+    void SetAddressBookPath(const QString &path) { m_addressBookPath = path; }
     // The definitions file; Data/menusettings.ini of the data folder unless set.
     void SetDefinitionsFile(const QString &path) { m_definitionsFile = path; }
     QString DefinitionsFile() const;
@@ -52,6 +57,8 @@ public:
     // The fillers.
     void FillFromShellFolder(QWidget *parent, const ShellItem &folder, int limit, const QString &mask);
     void FillMergedFolder(QWidget *parent, const QString &macroPath, int limit, const QString &mask);
+    // The desktop's applications menu behind $PROGRAMS$: the folder at menuPath ("" the top).
+    void FillApplicationsMenu(QWidget *parent, const QString &menuPath, int limit, const QString &mask);
     void FillRecentFiles(QWidget *parent, const ShellItem &folder, int limit, const QString &mask);
 
     // Removes and frees every entry of a menu, submenus first.
@@ -70,6 +77,7 @@ private:
     TBMenuSubItem *AddSubmenu(QWidget *parent, const QString &caption);
     TBMenuItem *AddItem(QWidget *parent, const QString &caption);
     void AddSeparator(QWidget *parent);
+    void AddUnreadableFolderEntry(QWidget *parent);
     void BuildDefinitionFolder(QWidget *parent, const MenuDefinitionEntry &entry);
     void BuildDefinitionItem(QWidget *parent, const MenuDefinitionEntry &entry);
     QHash<QString, QIcon> &IconList(bool topLevel);
@@ -77,6 +85,7 @@ private:
     int m_maxNumber = 125;
     bool m_showIcons = true;
     QString m_definitionsFile;
+    QString m_addressBookPath;
     // Sections being built right now (a stack): a custom menu that, through expanded entries,
     // contains itself is built once instead of forever.
     QStringList m_sectionsInProgress;

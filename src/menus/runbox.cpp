@@ -2,6 +2,7 @@
 
 #include "foundation/datafiles.h"
 #include "foundation/pathmacros.h"
+#include "foundation/pathtoopen.h"
 #include "menus/runhistory.h"
 #include "platform/launcher.h"
 
@@ -63,7 +64,7 @@ void RunBox::RunAcceptText(const QString &typed)
     // A history that could not be read stays as it is rather than be replaced by one entry.
     if (readable)
         SaveRunHistory(historyPath, AddToRunHistory(history, text, m_runCount));
-    StartFile(IsMacroWord(text) ? ExpandPathMacro(text) : text);
+    StartFile(IsMacroWord(text) ? ExpandPathToOpen(text) : text);
     setCurrentIndex(-1);
     clearEditText();
 }

@@ -1,9 +1,9 @@
 #include "platform/internetshortcut.h"
 
+#include "base/atomicfile.h"
 #include "platform/regularfile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringConverter>
 
 namespace {
@@ -56,9 +56,5 @@ bool WriteInternetShortcut(const QString &path, const QString &url)
     const QString trimmed = url.trimmed();
     if (trimmed.isEmpty() || trimmed.contains(QLatin1Char('\n')) || trimmed.contains(QLatin1Char('\r')))
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write("[InternetShortcut]\r\nURL=" + trimmed.toUtf8() + "\r\n");
-    return file.commit();
+    return WriteFileAtomically(path, "[InternetShortcut]\r\nURL=" + trimmed.toUtf8() + "\r\n");
 }

@@ -17,6 +17,7 @@ enum class ShellItemKind {
     Printer,
     TrashItem,      // a file or folder in the trash
     VirtualFolder,  // Control Panel, My Computer, Network, Printers, Recycle Bin, Recent Files
+    MenuFolder,     // a folder (category) of the applications menu; its location is its menu path
 };
 
 // Locations of the virtual folders.

@@ -111,7 +111,8 @@ QIcon ShellItemIcon(const ShellItem &item)
     case ShellItemKind::LinkEntry: return ThemeIcon(QStringLiteral("text-html"));
     case ShellItemKind::Volume: return ThemeIcon(QStringLiteral("drive-harddisk"));
     case ShellItemKind::Printer: return ThemeIcon(QStringLiteral("printer"));
-    case ShellItemKind::VirtualFolder: return FolderIcon();
+    case ShellItemKind::VirtualFolder:
+    case ShellItemKind::MenuFolder: return FolderIcon();
     case ShellItemKind::TrashItem: return item.isFolder ? FolderIcon() : FileIcon(item);
     case ShellItemKind::File: return FileIcon(item);
     }

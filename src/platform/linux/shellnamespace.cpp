@@ -1,10 +1,12 @@
 #include "platform/shellnamespace.h"
 
+#include "platform/applicationsmenu.h"
 #include "platform/drivetable.h"
 #include "platform/launchtrust.h"
 #include "base/textencoding.h"
 #include "platform/linux/desktopentry.h"
 #include "platform/linux/directoryentries.h"
+#include "platform/linux/trashinfo.h"
 #include "platform/printingsystem.h"
 #include "platform/recentlyused.h"
 #include "platform/xdgpaths.h"
@@ -250,6 +252,20 @@ QString TrashFilesFolder()
     return XdgDataHome() + QStringLiteral("Trash/files/");
 }
 
+// The trash under the names its files had: "report.2.txt" on disk is the "report.txt" the user
+// threw away.
+FolderListing ListTrash(ListFilter filter)
+{
+    FolderListing listing = ListDirectory(QFile::encodeName(TrashFilesFolder()), filter, ShellItemKind::TrashItem,
+                                          ShellItemKind::TrashItem);
+    for (ShellItem &item : listing.items) {
+        const QString original = TrashedFileOriginalName(item.parsingPath);
+        if (!original.isEmpty())
+            item.displayName = original;
+    }
+    return listing;
+}
+
 } // namespace
 
 FolderListing ListFolder(const ShellItem &folder, ListFilter filter)
@@ -265,11 +281,16 @@ FolderListing ListFolder(const ShellItem &folder, ListFilter filter)
         if (where == QLatin1String(kShellPrinters))
             return ListPrinters();
         if (where == QLatin1String(kShellTrash))
-            return ListDirectory(QFile::encodeName(TrashFilesFolder()), filter, ShellItemKind::TrashItem,
-                                 ShellItemKind::TrashItem);
+            return ListTrash(filter);
         if (where == QLatin1String(kShellRecent))
             return ListRecent();
         return {};
+    }
+    if (folder.kind == ShellItemKind::MenuFolder) {
+        FolderListing listing = Current<ApplicationsMenu>().List(folder.location);
+        if (filter == ListFilter::FilesOnly)
+            listing.items.removeIf([](const ShellItem &item) { return item.isFolder; });
+        return listing;
     }
     if (!folder.isFolder)
         return {};

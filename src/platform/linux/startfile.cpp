@@ -5,6 +5,7 @@
 #include "platform/internetshortcut.h"
 #include "platform/launchtrust.h"
 #include "platform/linux/desktopentry.h"
+#include "platform/shellnamespace.h"
 #include "platform/xdgpaths.h"
 
 #include <QDir>
@@ -147,6 +148,11 @@ bool StartFile(const QString &path, const QString &workingDirectory)
         return false;
     if (QDir::isAbsolutePath(text) && QFileInfo::exists(text))
         return StartExistingPath(text, workingDirectory);
+    // The name space's virtual folders ("shell:recent") open in the desktop's own views.
+    if (text.startsWith(QLatin1String("shell:"))) {
+        const ShellItem item = ParsePathToItem(text);
+        return !item.IsNull() && LaunchShellItem(item);
+    }
     if (LooksLikeUri(text)) {
         const QUrl url(text);
         if (url.isLocalFile())
@@ -213,6 +219,8 @@ bool LaunchShellItem(const ShellItem &item)
     case ShellItemKind::Volume: return OpenFolder(item.parsingPath);
     case ShellItemKind::Printer: return RunPrinterSettings(item.parsingPath);
     case ShellItemKind::VirtualFolder: return OpenVirtualFolder(item.location);
+    // A category of the applications menu is no place a file manager can show.
+    case ShellItemKind::MenuFolder: return false;
     // What lies in the trash is opened to be looked at, never run.
     case ShellItemKind::TrashItem: return Current<Launcher>().OpenUri(FileUri(item.parsingPath));
     case ShellItemKind::File: return StartFile(item.parsingPath);
