@@ -208,13 +208,10 @@ bool LaunchShellItem(const ShellItem &item)
                                            + QString::fromLatin1(item.nativePath.toPercentEncoding("/")));
     switch (item.kind) {
     case ShellItemKind::None: return false;
-    case ShellItemKind::DesktopEntry:
-    case ShellItemKind::LinkEntry:
-        if (!IsTrustedDesktopEntry(item.parsingPath))
-            return Current<Launcher>().OpenAsText(item.parsingPath);
-        if (item.kind == ShellItemKind::LinkEntry)
-            return LooksLikeUri(item.linkUrl) && OpenUrlText(item.linkUrl);
-        return Current<Launcher>().LaunchDesktopEntry(item.parsingPath);
+    // Only a trusted entry is listed as one (an untrusted one is a plain file, opened as text by
+    // StartFile), and the applications menu holds the applications folders' own.
+    case ShellItemKind::DesktopEntry: return Current<Launcher>().LaunchDesktopEntry(item.parsingPath);
+    case ShellItemKind::LinkEntry: return LooksLikeUri(item.linkUrl) && OpenUrlText(item.linkUrl);
     case ShellItemKind::Folder:
     case ShellItemKind::Volume: return OpenFolder(item.parsingPath);
     case ShellItemKind::Printer: return RunPrinterSettings(item.parsingPath);
