@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QInputDialog>
 #include <QList>
 #include <QMessageBox>
 #include <QPointer>
@@ -22,15 +23,21 @@ protected:
     void closeEvent(QCloseEvent *event) override { QDialog::closeEvent(event); }
 };
 
-QList<QPointer<MessageWindow>> &OpenBoxes()
+QList<QPointer<QDialog>> &OpenBoxes()
 {
-    static QList<QPointer<MessageWindow>> boxes;
+    static QList<QPointer<QDialog>> boxes;
     return boxes;
 }
 
 MessageResponder &Responder()
 {
     static MessageResponder responder;
+    return responder;
+}
+
+InputResponder &InputAnswerer()
+{
+    static InputResponder responder;
     return responder;
 }
 
@@ -73,7 +80,43 @@ int Ask(const MessageRequest &request, QWidget *parent)
     return ShowInteractive(request, parent);
 }
 
+std::optional<QString> AskInteractively(const InputRequest &request, QWidget *parent)
+{
+    QInputDialog box(parent);
+    if (!parent)
+        box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    box.setWindowTitle(request.caption);
+    box.setLabelText(DisplayText(request.prompt));
+    box.setTextValue(request.value);
+    box.setOkButtonText(QStringLiteral("OK"));
+    box.setCancelButtonText(QStringLiteral("Cancel"));
+    OpenBoxes().append(&box);
+    const int result = box.exec();
+    OpenBoxes().removeAll(&box);
+    if (result != QDialog::Accepted)
+        return std::nullopt;
+    return box.textValue();
+}
+
 } // namespace
+
+InputResponder SetInputResponder(InputResponder responder)
+{
+    InputResponder old = InputAnswerer();
+    InputAnswerer() = std::move(responder);
+    return old;
+}
+
+bool InputQuery(const QString &caption, const QString &prompt, QString &value, QWidget *parent)
+{
+    const InputRequest request{caption, prompt, value};
+    const std::optional<QString> answer =
+        InputAnswerer() ? InputAnswerer()(request) : AskInteractively(request, parent);
+    if (!answer)
+        return false;
+    value = *answer;
+    return true;
+}
 
 MessageResponder SetMessageResponder(MessageResponder responder)
 {
@@ -84,8 +127,8 @@ MessageResponder SetMessageResponder(MessageResponder responder)
 
 void CancelOpenMessageBoxes()
 {
-    const QList<QPointer<MessageWindow>> boxes = OpenBoxes();
-    for (const QPointer<MessageWindow> &box : boxes) {
+    const QList<QPointer<QDialog>> boxes = OpenBoxes();
+    for (const QPointer<QDialog> &box : boxes) {
         if (box)
             box->reject();
     }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -26,6 +27,20 @@ using MessageResponder = std::function<int(const MessageRequest &)>;
 // Replaces the interactive boxes (tests); an empty responder restores them. Returns the old one.
 MessageResponder SetMessageResponder(MessageResponder responder);
 
+// An input box: its caption, its prompt and the text it opens with.
+struct InputRequest
+{
+    QString caption;
+    QString prompt;
+    QString value;
+};
+
+// Returns the confirmed text, or nothing when the box was cancelled.
+using InputResponder = std::function<std::optional<QString>(const InputRequest &)>;
+
+// Replaces the interactive input boxes (tests); an empty responder restores them. Returns the old one.
+InputResponder SetInputResponder(InputResponder responder);
+
 // Closes every box that is open as if its close box had been used (each returns -1), so that the
 // session ending never waits for someone to click OK.
 void CancelOpenMessageBoxes();
@@ -46,3 +61,7 @@ bool AskQuestion(const QString &text, QWidget *parent = nullptr);
 int TCustomMessageBox(const QString &text, const QStringList &buttons, int defaultButton,
                       int escapeButton, MessageIcon icon = MessageIcon::None,
                       QWidget *parent = nullptr);
+
+// An input box with the caption, the prompt, a field preset with value, OK and Cancel. True, with
+// value set to the text, when confirmed; false, with value unchanged, otherwise.
+bool InputQuery(const QString &caption, const QString &prompt, QString &value, QWidget *parent = nullptr);
