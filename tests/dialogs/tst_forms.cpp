@@ -12,6 +12,7 @@
 #include "dialogs/taddalias.h"
 #include "dialogs/taddhotkey.h"
 #include "dialogs/taddtoinfobar.h"
+#include "dialogs/timportexport.h"
 #include "dialogs/trundialog.h"
 #include "dialogs/tshutdowndialog.h"
 #include "platform/fake/fakesystemsource.h"
@@ -41,6 +42,7 @@ const Factory kAddHotkey = [](QTreeWidget *list) { return new TAddHotkey(list, -
 const Factory kAddToInfoBar = [](QTreeWidget *list) { return new TAddToInfoBar(list, -1); };
 const Factory kRun = [](QTreeWidget *) { return new TRunDialog; };
 const Factory kShutDown = [](QTreeWidget *) { return new TShutDownDialog; };
+const Factory kImportExport = [](QTreeWidget *) { return new TImportExport; };
 
 // The text a component shows: a label's or a button's caption, nothing for the others.
 QString ShownText(const QWidget *widget)
@@ -72,7 +74,7 @@ Q_DECLARE_METATYPE(Factory)
 
 namespace {
 
-// The six dialogs, one row each.
+// The dialogs, one row each.
 void DialogTable()
 {
     QTest::addColumn<Factory>("make");
@@ -115,6 +117,21 @@ void DialogTable()
                                               "Button4=Cancel"}
                                << QStringList{} << QStringList{"Button1", "Button2", "Button3", "Button4"}
                                << "Button4";
+    // The wizard's labels name the action ("Export Menu File:"); its fields have no accelerators,
+    // Tab reaches the chosen action (the arrows the other one), and "Next >" is disabled until a
+    // file is named.
+    QTest::newRow("Import / Export") << kImportExport << "ImportExport" << "Import / Export" << "settings_general.html"
+                                     << QStringList{"Image1", "Label41=Import/Export - Step 1 / 2", "PageControl1",
+                                                    "TabSheet1", "TabSheet2", "TabSheet3", "RadioButton1=Export",
+                                                    "RadioButton2=Import", "Label1=Export Menu File:", "Edit1",
+                                                    "Button1=Browse...", "Label3=Export Note File:", "Edit2",
+                                                    "Button4=Browse...", "Label4=Export Theme File:", "Edit3",
+                                                    "Button6=Browse...", "TreeView1", "Label2", "Label5",
+                                                    "Button7=< &Back", "Button2=&Next >", "Button3=&Cancel"}
+                                     << QStringList{}
+                                     << QStringList{"RadioButton1", "Edit1", "Button1", "Edit2",
+                                                    "Button4", "Edit3", "Button6", "Button3"}
+                                     << "Button2";
 }
 
 } // namespace
