@@ -172,6 +172,8 @@ void TImportExport::Button2Click()
         if (!ready)
             return;
         FillTree();
+        // The keyboard starts on the first group.
+        ui->TreeView1->setCurrentItem(ui->TreeView1->topLevelItem(0));
         ShowPage(SelectionPage);
         // Off and on again: every node starts unchecked.
         ui->TreeView1->SetStateRecursion(false);
