@@ -14,6 +14,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QStyle>
 #include <QTabBar>
 
 namespace {
@@ -327,6 +328,7 @@ void TImportExport::PageControl1Change()
                 .arg(m_copied[ThemeKind])
                 .arg(lowerWord + QStringLiteral("ed"))));
         close->setText(QStringLiteral("&Close"));
+        close->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
         close->setDefault(true);
         close->setFocus();
         break;

@@ -13,11 +13,14 @@
 #include "records/tmlb2.h"
 #include "testenv.h"
 
+#include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidgetItemIterator>
 
 #include <deque>
@@ -198,6 +201,9 @@ private Q_SLOTS:
     void importedNotesGetNewIdsAndKeepTheirDates();
     void overwriteReplacesTheOldNote();
     void renameToAnExistingNameAsksAgain();
+    void renameToANameThatCannotBeOneAsksAgain();
+    void browseOffersTheDataFileName_data();
+    void browseOffersTheDataFileName();
     void skipAllAndCancel_data();
     void skipAllAndCancel();
     void nothingSelected();
@@ -457,6 +463,70 @@ void TestImportExport::renameToAnExistingNameAsksAgain()
     QCOMPARE(menus.ReadString("Tools", "item0000"), QStringLiteral("mine"));
     QCOMPARE(menus.ReadString("Tools3", "item0000"), IniFile(file("menus.ini")).ReadString("Tools", "item0000"));
     QCOMPARE(wizard.get<QLabel>("Label5")->text().section('\n', 0, 0), QStringLiteral("1 menus imported."));
+}
+
+void TestImportExport::renameToANameThatCannotBeOneAsksAgain()
+{
+    m_home->writeFile(DataFilePath(dfThemes), Theme("Ocean", "01030000"));
+    m_home->writeFile(file("themes.ini"), Theme("Ocean", "01030000"));
+    m_answers->boxAnswers = {3, 0, 3};
+    m_answers->names = {"Sea]\n[menu", "Sea"};
+    Wizard wizard;
+    wizard.choose(true, {}, {}, file("themes.ini"));
+    wizard.next();
+    wizard.check("Themes/Ocean");
+    wizard.next();
+    QCOMPARE(m_answers->texts, (QStringList{"The theme \"Ocean\" already exists.",
+                                            "Error\r\r\"Sea]\n[menu\" cannot be used as a name.",
+                                            "The theme \"Ocean\" already exists."}));
+    QCOMPARE(IniFile(DataFilePath(dfThemes)).Sections(), (QStringList{"Ocean", "Sea"}));
+}
+
+void TestImportExport::browseOffersTheDataFileName_data()
+{
+    QTest::addColumn<bool>("import");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QStringList>("filters");
+    QTest::addColumn<QString>("proposed");
+
+    QTest::newRow("export menus") << false << "Button1" << "Edit1" << "Save" << QStringList{"*.ini (*.ini)", "*.* (*)"}
+                                  << "menusettings.ini";
+    QTest::newRow("import notes") << true << "Button4" << "Edit2" << "Open" << QStringList{"*.dat (*.dat)", "*.* (*)"}
+                                  << "note.dat";
+    QTest::newRow("export themes") << false << "Button6" << "Edit3" << "Save" << QStringList{"*.ini (*.ini)", "*.* (*)"}
+                                   << "themes.ini";
+}
+
+void TestImportExport::browseOffersTheDataFileName()
+{
+    QFETCH(bool, import);
+    QFETCH(QString, button);
+    QFETCH(QString, edit);
+    QFETCH(QString, title);
+    QFETCH(QStringList, filters);
+    QFETCH(QString, proposed);
+    const QString chosen = m_home->writeFile(file(proposed), "[x]\n");
+    QString shownTitle, shownName;
+    QStringList shownFilters;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        shownTitle = dialog->windowTitle();
+        shownFilters = dialog->nameFilters();
+        shownName = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+        dialog->setDirectory(QFileInfo(chosen).absolutePath());
+        dialog->selectFile(chosen);
+        static_cast<QDialog *>(dialog)->accept();   // as the Open or Save button does
+    });
+    Wizard wizard;
+    wizard.choose(import, {});
+    wizard.get<QPushButton>(qPrintable(button))->click();
+    QCOMPARE(shownTitle, title);
+    QCOMPARE(shownFilters, filters);
+    QCOMPARE(shownName, proposed);
+    QCOMPARE(wizard.get<QLineEdit>(qPrintable(edit))->text(), chosen);
 }
 
 void TestImportExport::skipAllAndCancel_data()
