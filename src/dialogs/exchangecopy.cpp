@@ -79,12 +79,8 @@ bool RenameEntry(QTreeWidgetItem *node, const QString &currentName, bool (*usabl
 
 QString CannotRead(const QString &path)
 {
-    return QStringLiteral("Cannot read ") + QDir::toNativeSeparators(path);
-}
-
-QString CannotWrite(const QString &path)
-{
-    return QStringLiteral("Cannot write ") + QDir::toNativeSeparators(path);
+    return QStringLiteral("Cannot read \"") + QDir::toNativeSeparators(path)
+           + QStringLiteral("\"\rNothing was copied into or out of it.");
 }
 
 // The destination INI as it starts; null when an existing file cannot be read (and must not be
@@ -205,10 +201,10 @@ CopyResult CopySections(QTreeWidgetItem *group, SectionKind kind, const QString 
         if (!lines.isEmpty())
             ++result.copied;
     }
-    if (!WriteIni(*to, destination)) {
+    // A failed write is told to the user by the program's file problem reports, with the reason;
+    // here it only means that nothing arrived.
+    if (!WriteIni(*to, destination))
         result.copied = 0;
-        result.failure = CannotWrite(destination);
-    }
     return result;
 }
 
@@ -271,9 +267,7 @@ CopyResult CopyNotes(QTreeWidgetItem *group, const QString &source, const QStrin
         }
     }
     QDir().mkpath(QFileInfo(destination).absolutePath());
-    if (!to.SaveToFile(destination)) {
+    if (!to.SaveToFile(destination))
         result.copied = 0;
-        result.failure = CannotWrite(destination);
-    }
     return result;
 }

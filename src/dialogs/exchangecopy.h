@@ -18,7 +18,7 @@ enum class ConflictAnswer { Cancel = 0, Skip = 1, SkipAll = 2, Rename = 3, Overw
 struct CopyResult
 {
     int copied = 0;     // entries that reached the destination file
-    QString failure;    // why nothing was written; empty when all went well
+    QString failure;    // why a file was refused and nothing copied; empty otherwise
 };
 
 // How the destination starts: with what it holds (Append, or a file that is not there yet), or

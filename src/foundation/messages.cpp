@@ -23,21 +23,22 @@ protected:
     void closeEvent(QCloseEvent *event) override { QDialog::closeEvent(event); }
 };
 
+// The message boxes and input boxes open now.
 QList<QPointer<QDialog>> &OpenBoxes()
 {
     static QList<QPointer<QDialog>> boxes;
     return boxes;
 }
 
+bool &BoxesEnded()
+{
+    static bool ended = false;
+    return ended;
+}
+
 MessageResponder &Responder()
 {
     static MessageResponder responder;
-    return responder;
-}
-
-InputResponder &InputAnswerer()
-{
-    static InputResponder responder;
     return responder;
 }
 
@@ -75,21 +76,23 @@ int ShowInteractive(const MessageRequest &request, QWidget *parent)
 
 int Ask(const MessageRequest &request, QWidget *parent)
 {
+    if (BoxesEnded())
+        return -1;
     if (Responder())
         return Responder()(request);
     return ShowInteractive(request, parent);
 }
 
-std::optional<QString> AskInteractively(const InputRequest &request, QWidget *parent)
+// An input box the session end can close like a message box.
+std::optional<QString> AskForText(const QString &caption, const QString &prompt, const QString &value,
+                                  QWidget *parent)
 {
     QInputDialog box(parent);
     if (!parent)
         box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    box.setWindowTitle(request.caption);
-    box.setLabelText(DisplayText(request.prompt));
-    box.setTextValue(request.value);
-    box.setOkButtonText(QStringLiteral("OK"));
-    box.setCancelButtonText(QStringLiteral("Cancel"));
+    box.setWindowTitle(caption);
+    box.setLabelText(DisplayText(prompt));
+    box.setTextValue(value);
     OpenBoxes().append(&box);
     const int result = box.exec();
     OpenBoxes().removeAll(&box);
@@ -100,18 +103,25 @@ std::optional<QString> AskInteractively(const InputRequest &request, QWidget *pa
 
 } // namespace
 
+static InputResponder &TheInputResponder()
+{
+    static InputResponder responder;
+    return responder;
+}
+
 InputResponder SetInputResponder(InputResponder responder)
 {
-    InputResponder old = InputAnswerer();
-    InputAnswerer() = std::move(responder);
+    InputResponder old = TheInputResponder();
+    TheInputResponder() = std::move(responder);
     return old;
 }
 
 bool InputQuery(const QString &caption, const QString &prompt, QString &value, QWidget *parent)
 {
-    const InputRequest request{caption, prompt, value};
-    const std::optional<QString> answer =
-        InputAnswerer() ? InputAnswerer()(request) : AskInteractively(request, parent);
+    if (BoxesEnded())
+        return false;
+    const std::optional<QString> answer = TheInputResponder() ? TheInputResponder()(caption, prompt, value)
+                                                              : AskForText(caption, prompt, value, parent);
     if (!answer)
         return false;
     value = *answer;
@@ -132,6 +142,12 @@ void CancelOpenMessageBoxes()
         if (box)
             box->reject();
     }
+}
+
+void EndMessageBoxes()
+{
+    BoxesEnded() = true;
+    CancelOpenMessageBoxes();
 }
 
 QString DisplayText(const QString &storedText)
@@ -162,6 +178,11 @@ bool AskQuestion(const QString &text, QWidget *parent)
 {
     return TCustomMessageBox(text, {QStringLiteral("&Yes"), QStringLiteral("&No")}, 0, 1,
                              MessageIcon::Question, parent) == 0;
+}
+
+int ShowMessageRequest(const MessageRequest &request, QWidget *parent)
+{
+    return Ask(request, parent);
 }
 
 int TCustomMessageBox(const QString &text, const QStringList &buttons, int defaultButton,

@@ -126,6 +126,18 @@ QString Folded(const QString &text)
     return text.toCaseFolded();
 }
 
+// Removes the records of a note window's note: its id with the category and title it was loaded with.
+void DeleteLoadedRecords(TMlb2 &table, int id, const QString &loadedCategory, const QString &loadedTitle)
+{
+    if (id == kNewNoteId)
+        return;
+    const QString idText = IdText(id);
+    DeleteRecordsWhere(table, [&](int record) {
+        return table.Value(fId, record) == idText && SameNoteName(table.Value(fCategory, record), loadedCategory)
+               && SameNoteName(table.Value(fTitle, record), loadedTitle);
+    });
+}
+
 } // namespace
 
 QString NoteStorePath()
@@ -196,39 +208,43 @@ NoteStoreResult AddNote(const QString &category, const QString &title, const QSt
     return WriteStore(table);
 }
 
+NoteStoreResult DeleteLoadedNote(int id, const QString &loadedCategory, const QString &loadedTitle)
+{
+    TMlb2 table;
+    if (LoadStore(table) == StoreState::Unreadable)
+        return NoteStoreResult::Unreadable;
+    DeleteLoadedRecords(table, id, loadedCategory, loadedTitle);
+    return WriteStore(table);
+}
+
 NoteStoreResult ReplaceNote(int oldId, const QString &loadedCategory, const QString &loadedTitle,
                             const QString &category, const QString &title, const QString &text)
 {
     TMlb2 table;
     if (LoadStore(table) == StoreState::Unreadable)
         return NoteStoreResult::Unreadable;
-    if (oldId != kNewNoteId) {
-        const QString idText = IdText(oldId);
-        DeleteRecordsWhere(table, [&](int record) {
-            return table.Value(fId, record) == idText && SameNoteName(table.Value(fCategory, record), loadedCategory)
-                   && SameNoteName(table.Value(fTitle, record), loadedTitle);
-        });
-    }
+    DeleteLoadedRecords(table, oldId, loadedCategory, loadedTitle);
     AppendNote(table, category, title, text);
     return WriteStore(table);
 }
 
 QStringList NoteCategories()
 {
-    TMlb2 table;
-    if (LoadStore(table) != StoreState::Loaded)
-        return {};
+    return NoteCategories(NoteHeadings());
+}
+
+QStringList NoteCategories(const QList<NoteHeading> &headings)
+{
     QStringList categories;
     QSet<QString> seen;
-    for (int record = 1; record <= table.RecordCount(); ++record) {
-        const QString category = table.Value(fCategory, record);
-        if (category.isEmpty())
+    for (const NoteHeading &heading : headings) {
+        if (heading.category.isEmpty())
             continue;
-        const QString key = Folded(category);
+        const QString key = Folded(heading.category);
         if (seen.contains(key))
             continue;
         seen.insert(key);
-        categories.append(category);
+        categories.append(heading.category);
     }
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);

@@ -47,6 +47,10 @@ NoteStoreResult DeleteNote(int id);
 // Appends a note with the smallest free id and the current date.
 NoteStoreResult AddNote(const QString &category, const QString &title, const QString &text);
 
+// Deleting from a note window: removes the notes stored under id that still carry the category
+// and title the window loaded, so that a note which took over a freed id is never removed instead.
+NoteStoreResult DeleteLoadedNote(int id, const QString &loadedCategory, const QString &loadedTitle);
+
 // Saving a note window in one write: the notes stored under oldId that still carry the category and
 // title the window loaded (compared without regard to case) are removed, then the note is appended
 // as AddNote does. A note another window has meanwhile moved or replaced is thus never removed in
@@ -60,6 +64,9 @@ QStringList NoteCategories();
 
 // Every note's id, category and title, in file order; empty for a store that cannot be read.
 QList<NoteHeading> NoteHeadings();
+// The categories among headings already read, as NoteCategories gives them: the notes menu reads
+// the store once for both.
+QStringList NoteCategories(const QList<NoteHeading> &headings);
 
 // True when the file reads as a record file whose fields are exactly the note store's five.
 bool IsNoteFile(const QString &path);

@@ -82,8 +82,9 @@ public:
             boxAnswers.pop_front();
             return answer;
         });
-        m_oldInputs = SetInputResponder([this](const InputRequest &request) -> std::optional<QString> {
-            inputs << request.caption + '|' + request.prompt + '|' + request.value;
+        m_oldInputs = SetInputResponder([this](const QString &caption, const QString &prompt,
+                                               const QString &value) -> std::optional<QString> {
+            inputs << caption + '|' + prompt + '|' + value;
             if (names.empty())
                 return std::nullopt;
             const QString name = names.front();
@@ -210,6 +211,7 @@ private Q_SLOTS:
     void oneNoteIsEnoughToFinish();
     void finalPageCounts();
     void damagedNoteStoreIsNeverWrittenOver();
+    void aFailedWriteCountsNothing();
 
 private:
     std::unique_ptr<TestHome> m_home;
@@ -626,6 +628,20 @@ void TestImportExport::damagedNoteStoreIsNeverWrittenOver()
     QVERIFY(m_answers->texts.first().startsWith("Error\r\rCannot read "));
     QCOMPARE(readWholeFile(NoteStorePath()), damaged);
     QVERIFY(wizard.get<QLabel>("Label5")->text().startsWith("0 menus imported.\n0 notes imported."));
+}
+
+void TestImportExport::aFailedWriteCountsNothing()
+{
+    m_home->writeFile(DataFilePath(dfMenuSettings), kMenus);
+    const QString notAFolder = m_home->writeFile(file("plain.txt"), "text");
+    Wizard wizard;
+    wizard.choose(false, notAFolder + "/menus.ini");
+    wizard.next();
+    wizard.check("Menus");
+    wizard.next();
+    QCOMPARE(wizard.dialog().ActivePage(), 2);
+    QVERIFY(wizard.get<QLabel>("Label5")->text().startsWith("0 menus exported."));
+    QCOMPARE(readWholeFile(notAFolder), QByteArray("text"));
 }
 
 QTEST_MAIN(TestImportExport)

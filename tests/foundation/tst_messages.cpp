@@ -45,6 +45,8 @@ private Q_SLOTS:
     void inputBox_data();
     void inputBox();
     void inputResponderAnswers();
+    // Last: the session's end is for good.
+    void sessionEndRefusesNewBoxes();
 };
 
 void TestMessages::answers_data()
@@ -126,7 +128,7 @@ void TestMessages::inputBox()
             QTest::keyClick(field, Qt::Key_Escape);
         else
             CancelOpenMessageBoxes();
-        if (box->isVisible())
+        if (box->isVisible())   // the box ignored what was done: cancel it instead of hanging
             box->reject();
     });
     QString name = "Work";
@@ -138,18 +140,33 @@ void TestMessages::inputBox()
 
 void TestMessages::inputResponderAnswers()
 {
-    InputRequest asked;
-    SetInputResponder([&](const InputRequest &request) -> std::optional<QString> {
-        asked = request;
-        return request.value == "first" ? std::optional<QString>("second") : std::nullopt;
+    QString askedPrompt;
+    SetInputResponder([&](const QString &, const QString &prompt, const QString &value) -> std::optional<QString> {
+        askedPrompt = prompt;
+        return value == "first" ? std::optional<QString>("second") : std::nullopt;
     });
     QString name = "first";
     QVERIFY(InputQuery("Rename", "New Name:", name));
     QCOMPARE(name, QStringLiteral("second"));
-    QCOMPARE(asked.prompt, QStringLiteral("New Name:"));
+    QCOMPARE(askedPrompt, QStringLiteral("New Name:"));
     QVERIFY(!InputQuery("Rename", "New Name:", name));
     QCOMPARE(name, QStringLiteral("second"));
     SetInputResponder({});
+}
+
+void TestMessages::sessionEndRefusesNewBoxes()
+{
+    int shown = 0;
+    WhenBoxOpens([&shown](QMessageBox *box) {
+        ++shown;
+        box->close();
+    });
+    EndMessageBoxes();
+    QCOMPARE(TCustomMessageBox("After the end?", {"OK"}, 0, 0), -1);
+    QCOMPARE(AskQuestion("Continue?"), false);
+    QString name = "Work";
+    QVERIFY(!InputQuery("Rename", "New Name:", name));
+    QCOMPARE(shown, 0);
 }
 
 QTEST_MAIN(TestMessages)
