@@ -21,6 +21,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <QtEndian>
 #include <QTreeWidgetItemIterator>
 
 #include <deque>
@@ -56,6 +57,39 @@ QList<Note> ReadNoteFile(const QString &path)
         notes << note;
     }
     return notes;
+}
+
+// A note file as a copy of the program on a big-endian machine writes it.
+QByteArray BigEndianNoteFile(const QList<QList<QByteArray>> &records)
+{
+    auto u16 = [](QByteArray &out, quint16 v) { char b[2]; qToBigEndian(v, b); out.append(b, 2); };
+    auto u32 = [](QByteArray &out, quint32 v) { char b[4]; qToBigEndian(v, b); out.append(b, 4); };
+    auto text = [&](QByteArray &out, const QByteArray &t) { u32(out, quint32(t.size())); out.append(t); };
+    QByteArray out("MLB");
+    out.append(char(2)).append(char(0)).append(char(0));
+    u16(out, 1);
+    u16(out, 0);
+    u16(out, 0);
+    u32(out, 0);   // the block length, below
+    u16(out, 0);
+    text(out, "notes");
+    u32(out, 5);
+    u32(out, quint32(records.size()));
+    for (const char *field : {"id", "date", "category", "title", "note"}) {
+        out.append(char(0));
+        text(out, field);
+    }
+    for (const QList<QByteArray> &record : records) {
+        quint32 length = 0;
+        for (const QByteArray &value : record)
+            length += 4 + quint32(value.size());
+        u32(out, length);
+        for (const QByteArray &value : record)
+            text(out, value);
+    }
+    QByteArray blockLength;
+    u32(blockLength, quint32(out.size() - 16));
+    return out.replace(12, 4, blockLength);
 }
 
 const QByteArray kMenus = "[header]\nversion=01030000\n\n[menu]\nitem0000=active:\"1\"; itemtype:\"0\"; name:\"&Tools\"; "
@@ -212,6 +246,7 @@ private Q_SLOTS:
     void finalPageCounts();
     void damagedNoteStoreIsNeverWrittenOver();
     void aFailedWriteCountsNothing();
+    void noteFileOfTheOtherByteOrderImports();
 
 private:
     std::unique_ptr<TestHome> m_home;
@@ -642,6 +677,18 @@ void TestImportExport::aFailedWriteCountsNothing()
     QCOMPARE(wizard.dialog().ActivePage(), 2);
     QVERIFY(wizard.get<QLabel>("Label5")->text().startsWith("0 menus exported."));
     QCOMPARE(readWholeFile(notAFolder), QByteArray("text"));
+}
+
+void TestImportExport::noteFileOfTheOtherByteOrderImports()
+{
+    m_home->writeFile(file("big.dat"), BigEndianNoteFile({{"4", "777", "Travel", "Tickets", "Gate 12"}}));
+    Wizard wizard;
+    wizard.choose(true, {}, file("big.dat"));
+    wizard.next();
+    QCOMPARE(m_answers->texts, QStringList());
+    wizard.check("Notes");
+    wizard.next();
+    QCOMPARE(ReadNoteFile(NoteStorePath()), (QList<Note>{{"1", "777", "Travel", "Tickets", "Gate 12"}}));
 }
 
 QTEST_MAIN(TestImportExport)
