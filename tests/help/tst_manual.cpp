@@ -368,6 +368,8 @@ void TestManual::contentsAndIndexOpenPages()
     QCOMPARE(tree->topLevelItem(4)->text(0), QStringLiteral("Page E"));
     Q_EMIT tree->itemClicked(tree->topLevelItem(4), 0);
     QCOMPARE(viewer->CurrentPage(), 4);
+    viewer->ShowPageByName(QStringLiteral("h"));
+    QCOMPARE(tree->currentItem(), tree->topLevelItem(7));   // the page shown is marked in the tabs
     auto *index = viewer->findChild<QListWidget *>("IndexList");
     QCOMPARE(index->count(), 14);
     QCOMPARE(index->item(12)->text(), QStringLiteral("Aliases of an empty page"));
@@ -375,6 +377,7 @@ void TestManual::contentsAndIndexOpenPages()
     index->setCurrentRow(6);
     QTest::keyClick(index, Qt::Key_Return);
     QCOMPARE(viewer->CurrentPage(), 6);
+    QCOMPARE(index->currentRow(), 6);
 }
 
 void TestManual::searchFindsPages_data()
