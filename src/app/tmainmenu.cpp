@@ -1,5 +1,7 @@
 #include "app/tmainmenu.h"
 
+#include "foundation/fileproblemreports.h"
+
 #include "foundation/appinfo.h"
 #include "foundation/barrequests.h"
 #include "foundation/builtinimages.h"
@@ -24,6 +26,7 @@
 #include "menus/menubuilder.h"
 #include "menus/runbox.h"
 #include "menus/tbmenuitem.h"
+#include "notes/opennote.h"
 #include "platform/registrystore.h"
 #include "platform/windowsystem.h"
 #include "platform/xdgpaths.h"
@@ -206,6 +209,10 @@ void TMainMenu::FormCreate()
 void TMainMenu::ApplyFirstUseSteps()
 {
     IniFile settings(DataFilePath(dfSettings));
+    // A settings file that exists but cannot be read is no first start: ReadSettings has said
+    // why, and nothing is written over it.
+    if (!settings.IsReadable())
+        return;
     settings.SetAutoSave(false);
     const bool firstUse = settings.ReadBool(QStringLiteral("generel"), QStringLiteral("firstuse"), true);
     settings.WriteBool(QStringLiteral("generel"), QStringLiteral("firstuse"), false);
@@ -245,7 +252,10 @@ void TMainMenu::AddSpecialFolderItems()
 void TMainMenu::ReadSettings()
 {
     TraceLine(QStringLiteral("ReadSettings: begin"));
-    m_settings = ReloadSettings().bar;
+    const SettingsModel &model = ReloadSettings();
+    if (!model.File().IsReadable())
+        FileProblemReports::ReportNotRead(model.Path(), model.File().ReadError());
+    m_settings = model.bar;
     m_settings.wabFileName = AddressBookPath(m_settings.wabFileName);
     if (TD *dataModule = TD::Instance())
         dataModule->CheckTaskbar();
@@ -312,6 +322,7 @@ void TMainMenu::GenerateMenu()
     TraceLine(QStringLiteral("GenerateMenu: begin"));
     m_menuBuilder->SetMaxNumber(m_settings.maxNumber);
     m_menuBuilder->SetShowIcons(m_settings.showIcons);
+    m_menuBuilder->SetAddressBookPath(m_settings.wabFileName);
     m_commands->SetShowIcons(m_settings.showIcons);
     m_menuBuilder->GenerateMenu(M, kFirstGeneratedEntry);
     m_popupPlacer->WatchBarMenus();
@@ -365,6 +376,9 @@ void TMainMenu::RefreshMenu1Click()
 
 void TMainMenu::Explode1Click()
 {
+    // Open notes first, each with its own question: the bar ends only when none stays open.
+    if (!CloseNoteWindows())
+        return;
     close();
 }
 
