@@ -10,7 +10,7 @@ start_quorix /debug
 wait_for_bar || fail "the bar did not appear"
 bar=$(bar_window)
 read -r bx by bw bh < <(window_geometry "$bar")
-trace=$PROGRAM_DIR/debug.txt
+trace=$TRACE_FILE
 
 viewer_window() { xdotool search --name '^Quorix - User Guide$' 2>/dev/null | head -n 1; }
 # The name of the page the viewer showed last.
