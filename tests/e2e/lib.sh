@@ -17,11 +17,12 @@ source "$SOURCE_DIR/scripts/xsession.sh"
 unset QT_QPA_PLATFORM
 TEST_HOME=$(mktemp -d)
 # The program's folder: a link to the built program (a copy across file systems) beside the
-# default data files. The trace of "/debug" is TRACE_FILE.
+# default data files and the user guide. The trace of "/debug" is TRACE_FILE.
 PROGRAM_DIR=$TEST_HOME/program
 mkdir -p "$PROGRAM_DIR"
 ln "$PROGRAM" "$PROGRAM_DIR/quorix" 2>/dev/null || cp "$PROGRAM" "$PROGRAM_DIR/quorix"
 ln -s "$BUILD_DIR/Default" "$PROGRAM_DIR/Default"
+[[ -d "$BUILD_DIR/Help" ]] && ln -s "$BUILD_DIR/Help" "$PROGRAM_DIR/Help"
 PROGRAM=$PROGRAM_DIR/quorix
 TRACE_FILE=$PROGRAM_DIR/debug.txt
 export HOME=$TEST_HOME XDG_DATA_HOME=$TEST_HOME/.local/share XDG_CONFIG_HOME=$TEST_HOME/.config \
