@@ -3,6 +3,7 @@
 #include "foundation/datafiles.h"
 #include "foundation/messages.h"
 #include "foundation/pathmacros.h"
+#include "foundation/tracelog.h"
 #include "platform/xdgpaths.h"
 #include "ui_tpathbrowserwnd.h"
 
@@ -88,6 +89,12 @@ void TPathBrowserWnd::FillBaseList()
     }
     ComboBoxEx1->setCurrentIndex(reselect);
     m_filling = false;
+    if (TraceEnabled()) {
+        QStringList entries;
+        for (int entry = 0; entry < ComboBoxEx1->count(); ++entry)
+            entries.append(ComboBoxEx1->itemText(entry));
+        TraceLine(QStringLiteral("TPathBrowserWnd: base list: ") + entries.join(QStringLiteral(" | ")));
+    }
     ComboBoxEx1Select(reselect);
 }
 
