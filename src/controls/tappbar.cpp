@@ -455,6 +455,7 @@ void TAppBar::PlaceWindow(const QRect &rect)
     const QSize size = rect.size();
     if (m_constrained && size != size.expandedTo(minimumSize()).boundedTo(maximumSize()))
         ClearSizeConstraints();
+    m_placedRect = rect;
     setGeometry(rect);
 }
 

@@ -97,6 +97,9 @@ public:
     bool IsSliding() const;
     // Where the window is, or where a slide under way will leave it.
     QRect TargetRect() const;
+    // Where the bar put its window last (or is sliding it to), whether or not the window manager
+    // has reported the window there yet; empty before the bar placed it.
+    QRect PlacedRect() const { return IsSliding() ? m_slideTarget : m_placedRect; }
     bool IsAppBarCreated() const { return m_created; }
     AppBarService *Service() const { return m_service; }
 
@@ -215,4 +218,5 @@ private:
     QRect m_dragRect;
     Qt::Edges m_sizingEdges;
     QWidget *m_grip = nullptr;
+    QRect m_placedRect;
 };

@@ -3,6 +3,7 @@
 #include "foundation/appinfo.h"
 #include "foundation/messages.h"
 #include "foundation/pathmacros.h"
+#include "foundation/pathtoopen.h"
 #include "platform/launcher.h"
 #include "platform/windowsystem.h"
 
@@ -52,9 +53,9 @@ void HotkeyCommands::MinimizeActiveWindow()
 
 void HotkeyCommands::ExecuteFile(const QString &params)
 {
-    const QString path = params.startsWith(QLatin1Char('$')) ? ExpandPathMacro(params) : params;
-    // Only files: a folder is refused like a missing file.
-    if (QFileInfo(path).isFile()) {
+    const QString path = params.startsWith(QLatin1Char('$')) ? ExpandPathToOpen(params) : params;
+    // Only files (and the recent files view): a folder is refused like a missing file.
+    if (QFileInfo(path).isFile() || IsVirtualFolderLocation(path)) {
         StartFile(path);
         return;
     }

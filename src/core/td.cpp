@@ -9,10 +9,14 @@
 #include "core/hotkeycommands.h"
 #include "infobar/infobarvalue.h"
 #include "infobar/marqueevalues.h"
+#include "notes/notestore.h"
+#include "platform/iconthemesource.h"
 #include "platform/substitutetaskbar.h"
 
+#include <QDir>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QWidget>
 
 namespace {
@@ -39,6 +43,12 @@ TD *TD::Instance()
 
 void TD::DataModuleCreate()
 {
+    // The notes menu and the note windows expect a store to read, even before the first note.
+    CreateNoteStore();
+    // Qt on X11 does not follow the desktop's icon theme by itself.
+    IconThemeSource &iconThemes = Current<IconThemeSource>();
+    connect(&iconThemes, &IconThemeSource::IconThemeChanged, this, &TD::DesktopIconThemeChanged);
+    iconThemes.Watch();
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state == Qt::ApplicationActive)
             ApplicationEvents1Activate();
@@ -85,10 +95,13 @@ void TD::ApplyTheme(QWidget *form)
     if (!bar || form != m_barWindow)
         return;
     QString error;
-    const std::optional<ThemeColors> colors =
-        ReadThemeColors(CurrentSettings().File(), QStringLiteral("theme"), &error);
+    QString badKey;
+    const IniFile &settings = CurrentSettings().File();
+    const QString section = QStringLiteral("theme");
+    const std::optional<ThemeColors> colors = ReadThemeColors(settings, section, &error, &badKey);
     if (!colors) {
-        ShowMessageBox(kAppTitle, error, MessageIcon::Error);
+        ShowMessageBox(kAppTitle, ThemeColorErrorText(error, QDir::toNativeSeparators(settings.FileName()), section, badKey),
+                       MessageIcon::Error);
         return;
     }
     m_themeColors = *colors;
@@ -113,6 +126,14 @@ void TD::ApplicationEvents1SettingChange()
 {
     if (DataBar *bar = Bar())
         bar->RefreshMenu1Click();
+}
+
+void TD::DesktopIconThemeChanged(const QString &name)
+{
+    if (name.isEmpty() || name == QIcon::themeName())
+        return;
+    QIcon::setThemeName(name);
+    ApplicationEvents1SettingChange();
 }
 
 bool TD::eventFilter(QObject *watched, QEvent *event)

@@ -48,6 +48,9 @@ public:
     void ApplicationEvents1Deactivate();
     // The desktop's icon theme (or style) changed: the whole bar is rebuilt with the new icons.
     void ApplicationEvents1SettingChange();
+    // The desktop named another icon theme: use it and rebuild (an empty or the current name
+    // changes nothing).
+    void DesktopIconThemeChanged(const QString &name);
 
     // The built-in commands that hotkeys run (see HotkeyCommands); the bar sets its "OpenQuorix"
     // action there.

@@ -3,6 +3,7 @@
 #include "foundation/builtinimages.h"
 #include "foundation/messages.h"
 #include "foundation/pathmacros.h"
+#include "foundation/pathtoopen.h"
 #include "platform/launcher.h"
 #include "platform/xdgpaths.h"
 #include "ui_trundialog.h"
@@ -67,7 +68,7 @@ void TRunDialog::Button1Click()
     if (text.isEmpty())
         return;
     const bool macro = text.startsWith(QLatin1Char('$')) || text.startsWith(QLatin1Char('%'));
-    QString target = macro ? ExpandPathMacro(text) : text;
+    QString target = macro ? ExpandPathToOpen(text) : text;
     if (target.startsWith(QLatin1Char('$')))
         target = ResolveUserOrCommonPath(target);
     if (target.isEmpty() || !StartFile(target)) {

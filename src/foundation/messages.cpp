@@ -29,6 +29,12 @@ QList<QPointer<MessageWindow>> &OpenBoxes()
     return boxes;
 }
 
+bool &BoxesEnded()
+{
+    static bool ended = false;
+    return ended;
+}
+
 MessageResponder &Responder()
 {
     static MessageResponder responder;
@@ -69,6 +75,8 @@ int ShowInteractive(const MessageRequest &request, QWidget *parent)
 
 int Ask(const MessageRequest &request, QWidget *parent)
 {
+    if (BoxesEnded())
+        return -1;
     if (Responder())
         return Responder()(request);
     return ShowInteractive(request, parent);
@@ -122,6 +130,12 @@ void CancelOpenMessageBoxes()
     }
 }
 
+void EndMessageBoxes()
+{
+    BoxesEnded() = true;
+    CancelOpenMessageBoxes();
+}
+
 QString DisplayText(const QString &storedText)
 {
     QString text = storedText;
@@ -150,6 +164,11 @@ bool AskQuestion(const QString &text, QWidget *parent)
 {
     return TCustomMessageBox(text, {QStringLiteral("&Yes"), QStringLiteral("&No")}, 0, 1,
                              MessageIcon::Question, parent) == 0;
+}
+
+int ShowMessageRequest(const MessageRequest &request, QWidget *parent)
+{
+    return Ask(request, parent);
 }
 
 int TCustomMessageBox(const QString &text, const QStringList &buttons, int defaultButton,

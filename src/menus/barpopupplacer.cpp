@@ -1,5 +1,7 @@
 #include "menus/barpopupplacer.h"
 
+#include "controls/tappbar.h"
+
 #include <QEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -26,6 +28,16 @@ bool TBarPopupPlacer::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
+QPoint TBarPopupPlacer::ItemToGlobal(const QPoint &point) const
+{
+    // The bar knows where it put its window; the window manager may not have said so yet (then
+    // Qt would still place the window at the top-left corner).
+    QWidget *window = m_bar->window();
+    if (const auto *appBar = qobject_cast<const TAppBar *>(window); appBar && !appBar->PlacedRect().isEmpty())
+        return appBar->PlacedRect().topLeft() + m_bar->mapTo(window, point);
+    return m_bar->mapToGlobal(point);
+}
+
 void TBarPopupPlacer::PlaceAgainstItem(QMenu *menu) const
 {
     const QRect item = m_bar->actionGeometry(menu->menuAction());
@@ -33,8 +45,8 @@ void TBarPopupPlacer::PlaceAgainstItem(QMenu *menu) const
         return;
     const QScreen *screen = m_bar->screen();
     const QRect screenRect = screen ? screen->geometry() : QRect();
-    const QPoint itemTop = m_bar->mapToGlobal(item.topLeft());
-    const QPoint itemBottom = m_bar->mapToGlobal(item.bottomLeft()) + QPoint(0, 1);
+    const QPoint itemTop = ItemToGlobal(item.topLeft());
+    const QPoint itemBottom = ItemToGlobal(item.bottomLeft()) + QPoint(0, 1);
     const QSize size = menu->size();
     // A bar in the lower half of the screen opens its menus upwards.
     const bool upwards = screenRect.isValid() && itemTop.y() > screenRect.center().y();
@@ -42,6 +54,6 @@ void TBarPopupPlacer::PlaceAgainstItem(QMenu *menu) const
     if (screenRect.isValid())
         position.setX(qBound(screenRect.left(), position.x(), screenRect.right() + 1 - size.width()));
     if (menu->isRightToLeft())
-        position.setX(m_bar->mapToGlobal(item.topRight()).x() + 1 - size.width());
+        position.setX(ItemToGlobal(item.topRight()).x() + 1 - size.width());
     menu->move(position);
 }

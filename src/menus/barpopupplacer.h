@@ -6,6 +6,7 @@
 #include <QObject>
 
 class QMenu;
+class QPoint;
 class QMenuBar;
 
 class TBarPopupPlacer : public QObject
@@ -23,5 +24,7 @@ protected:
 
 private:
     void PlaceAgainstItem(QMenu *menu) const;
+    // A point of the menu bar on the screen.
+    QPoint ItemToGlobal(const QPoint &point) const;
     QMenuBar *m_bar;
 };

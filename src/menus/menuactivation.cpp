@@ -3,6 +3,7 @@
 #include "base/inifile.h"
 #include "foundation/desktopfolders.h"
 #include "foundation/pathmacros.h"
+#include "foundation/pathtoopen.h"
 #include "foundation/tracelog.h"
 #include "menus/menumasks.h"
 #include "menus/tbmenuitem.h"
@@ -69,7 +70,7 @@ void OpenProgramClick(QObject *sender)
         if (const int code = VirtualFolderCsidl(path)) {
             shellItem = SpecialFolderItem(code);
         } else {
-            path = ExpandPathMacro(path);
+            path = ExpandPathToOpen(path);
             if (path.startsWith(QLatin1Char('$')))
                 path = ResolveUserOrCommonPath(path);
         }

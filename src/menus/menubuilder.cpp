@@ -9,9 +9,11 @@
 #include "menus/menuactivation.h"
 #include "menus/menuicons.h"
 #include "menus/menumasks.h"
+#include "menus/notesmenufiller.h"
 #include "menus/tbmenuitem.h"
 #include "menus/tbmenusubitem.h"
 #include "menus/urlcommands.h"
+#include "platform/applicationsmenu.h"
 #include "platform/recentlyused.h"
 #include "platform/shellnamespace.h"
 #include "platform/xdgpaths.h"
@@ -23,6 +25,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -126,11 +129,25 @@ void MenuBuilder::BuildMenuFromDefinitions(QWidget *parent, const QString &secti
     const QString name = section.isEmpty() ? QStringLiteral("menu") : section;
     if (!IsMenuSection(name) || m_sectionsInProgress.contains(name, Qt::CaseInsensitive))
         return;
+    // Expanded custom menus inside expanded custom menus: a hand-made chain thousands deep, or
+    // menus that each expand the next twice, would build without end. No menu anyone reads goes
+    // deeper or holds more.
+    if (m_sectionsInProgress.size() >= kMaxExpandedDepth)
+        return;
+    // One build reads the definitions once, however many custom menus it expands.
+    std::unique_ptr<IniFile> ownFile;
+    if (m_sectionsInProgress.isEmpty()) {
+        m_definitionEntriesLeft = kMaxDefinitionEntries;
+        ownFile = std::make_unique<IniFile>(DefinitionsFile());
+        m_buildingFile = ownFile.get();
+    }
     m_sectionsInProgress.append(name);
-    const IniFile file(DefinitionsFile());
-    for (const MenuDefinitionEntry &entry : ReadMenuDefinitions(file, name)) {
+    for (const MenuDefinitionEntry &entry : ReadMenuDefinitions(*m_buildingFile, name)) {
         if (!entry.IsShown())
             continue;
+        if (m_definitionEntriesLeft <= 0)
+            break;
+        --m_definitionEntriesLeft;
         switch (entry.itemType) {
         case metFolder: BuildDefinitionFolder(parent, entry); break;
         case metItem: BuildDefinitionItem(parent, entry); break;
@@ -139,6 +156,8 @@ void MenuBuilder::BuildMenuFromDefinitions(QWidget *parent, const QString &secti
         }
     }
     m_sectionsInProgress.removeLast();
+    if (ownFile)
+        m_buildingFile = nullptr;
 }
 
 void MenuBuilder::BuildDefinitionFolder(QWidget *parent, const MenuDefinitionEntry &entry)
@@ -215,8 +234,8 @@ void MenuBuilder::FillMenuFromPath(QWidget *parent, const QString &path, int lim
         if (!folder.IsNull())
             FillFromShellFolder(parent, folder, limit, effectiveMask);
     } else if (cut == kNotes) {
-        // NOT BUILT YET: the notes menu (category rest, command entries when commands is set)
-        // comes with the notes menu's own filler; until then it stays empty.
+        NotesMenuFiller(m_maxNumber, m_showIcons, this, [this](TBMenuSubItem *sub) { GetMenuPopup(sub); })
+            .FillFromPath(parent, path, limit, commands);
     } else if (cut == kContacts) {
         FillContactsMenu(parent, {m_addressBookPath, EffectiveLimit(limit),
                                   commands && !ParentItemPathIs(parent, kContacts), m_showIcons});
@@ -243,9 +262,42 @@ void MenuBuilder::FillMenuFromPath(QWidget *parent, const QString &path, int lim
 
 void MenuBuilder::FillFromShellFolder(QWidget *parent, const ShellItem &folder, int limit, const QString &mask)
 {
-    const FolderListing listing = ListFolder(folder);
+    FolderListing listing = ListFolderUnread(folder);
     if (listing.ok)
-        BuildFolderEntries(parent, listing.items, {}, limit, mask);
+        BuildFolderEntries(parent, ShownFolderItems(std::move(listing.items), EffectiveLimit(limit), mask), {},
+                           limit, mask);
+    else
+        AddUnreadableFolderEntry(parent);
+}
+
+// The items of a listing whose desktop entries are unread that the menu will show, their entries
+// read. When all fit in the limit, all are read and the menu orders them by their names. When the
+// folder holds more, the entries that make the menu are chosen in file-name order (an entry's file
+// is named after its application) and only those are read, so that opening the menu costs what it
+// shows rather than what the folder holds.
+QList<ShellItem> MenuBuilder::ShownFolderItems(QList<ShellItem> items, int limit, const QString &mask)
+{
+    const auto shown = [&mask](const ShellItem &item) {
+        return item.isFolder || MatchesMaskList(item.FileName(), mask);
+    };
+    QList<ShellItem> result;
+    const qsizetype candidates = std::count_if(items.cbegin(), items.cend(), shown);
+    if (limit <= 0 || candidates <= limit) {
+        for (ShellItem &item : items) {
+            if (ReadListedEntry(item))
+                result.append(std::move(item));
+        }
+        return result;
+    }
+    for (int index : ShellSortOrder(items, true, 0, shown)) {
+        ShellItem &item = items[index];
+        if (!ReadListedEntry(item) || !shown(item))
+            continue;
+        result.append(std::move(item));
+        if (result.size() >= limit)
+            break;
+    }
+    return result;
 }
 
 void MenuBuilder::FillMergedFolder(QWidget *parent, const QString &macroPath, int limit, const QString &mask)
@@ -255,6 +307,11 @@ void MenuBuilder::FillMergedFolder(QWidget *parent, const QString &macroPath, in
     QString subfolder = macroPath.mid(word.size());
     while (subfolder.startsWith(QLatin1Char('/')))
         subfolder.remove(0, 1);
+    // On Linux the applications folders are flat: Programs is the desktop's applications menu.
+    if (programs) {
+        FillApplicationsMenu(parent, subfolder, limit, mask);
+        return;
+    }
     const QString folders[] = {
         MergedFolder(programs ? QStringLiteral("$MYPROGRAMS$") : QStringLiteral("$MYDESKTOP$"), subfolder),
         MergedFolder(programs ? QStringLiteral("$COMMONPROGRAMS$") : QStringLiteral("$COMMONDESKTOP$"), subfolder)};
@@ -268,8 +325,10 @@ void MenuBuilder::FillMergedFolder(QWidget *parent, const QString &macroPath, in
             continue;
         const FolderListing listing = ListFolder(ParsePathToItem(folders[i]));
         if (!listing.ok) {
-            if (user)
-                return; // a user folder that cannot be read builds nothing at all
+            if (user) {
+                AddUnreadableFolderEntry(parent); // nothing else is built
+                return;
+            }
             continue;
         }
         for (const ShellItem &item : listing.items) {
@@ -290,10 +349,30 @@ void MenuBuilder::FillMergedFolder(QWidget *parent, const QString &macroPath, in
     BuildFolderEntries(parent, items, macroPaths, limit, mask);
 }
 
+void MenuBuilder::FillApplicationsMenu(QWidget *parent, const QString &menuPath, int limit, const QString &mask)
+{
+    const FolderListing listing = Current<ApplicationsMenu>().List(menuPath);
+    if (!listing.ok)
+        return;
+    // Categories open as Programs paths again; applications open their own desktop entry.
+    QStringList macroPaths;
+    for (const ShellItem &item : listing.items)
+        macroPaths.append(item.isFolder ? QStringLiteral("$PROGRAMS$/") + item.location : QString());
+    BuildFolderEntries(parent, listing.items, macroPaths, limit, mask);
+}
+
 void MenuBuilder::FillRecentFiles(QWidget *parent, const ShellItem &folder, int limit, const QString &mask)
 {
+    QList<RecentEntry> entries = ReadRecentlyUsedFile(folder.parsingPath + QStringLiteral("recently-used.xbel"));
+    // Newest first, and only as many files looked at as the menu shows: a list of a hundred
+    // thousand bookmarks costs no more than one of a hundred.
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const RecentEntry &a, const RecentEntry &b) { return a.timeStamp > b.timeStamp; });
+    limit = EffectiveLimit(limit);
     QList<ShellItem> recent;
-    for (const RecentEntry &entry : ReadRecentlyUsedFile(folder.parsingPath + QStringLiteral("recently-used.xbel"))) {
+    for (const RecentEntry &entry : std::as_const(entries)) {
+        if (limit > 0 && recent.size() >= limit)
+            break;
         // The mask applies to the used file's own name.
         const QString name = entry.path.mid(entry.path.lastIndexOf(QLatin1Char('/')) + 1);
         if (!MatchesMaskList(name, mask))
@@ -304,11 +383,6 @@ void MenuBuilder::FillRecentFiles(QWidget *parent, const ShellItem &folder, int 
         item.timeStamp = entry.timeStamp;
         recent.append(item);
     }
-    std::stable_sort(recent.begin(), recent.end(),
-                     [](const ShellItem &a, const ShellItem &b) { return a.timeStamp > b.timeStamp; });
-    limit = EffectiveLimit(limit);
-    if (limit > 0 && limit < recent.size())
-        recent.resize(limit);
     SortShellItemsByName(recent);
     for (const ShellItem &shellItem : recent) {
         TBMenuItem *item = AddItem(parent, ShellCaption(shellItem.displayName));
@@ -374,6 +448,14 @@ TBMenuItem *MenuBuilder::AddItem(QWidget *parent, const QString &caption)
     connect(item, &QAction::triggered, item, [item] { OpenProgramClick(item); });
     parent->addAction(item);
     return item;
+}
+
+void MenuBuilder::AddUnreadableFolderEntry(QWidget *parent)
+{
+    // Says why the menu is empty; choosing it does nothing.
+    auto *entry = new QAction(QString::fromLatin1(kUnreadableFolderCaption), parent);
+    entry->setEnabled(false);
+    parent->addAction(entry);
 }
 
 void MenuBuilder::AddSeparator(QWidget *parent)

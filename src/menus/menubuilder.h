@@ -12,10 +12,14 @@
 #include <QString>
 #include <QStringList>
 
+class IniFile;
 class QMenuBar;
 class QWidget;
 class TBMenuItem;
 class TBMenuSubItem;
+
+// The one inert entry of a menu whose folder cannot be read (no permission, gone meanwhile).
+inline const char *const kUnreadableFolderCaption = "Error: Folder Cannot Be Read";
 
 class MenuBuilder : public QObject
 {
@@ -53,6 +57,8 @@ public:
     // The fillers.
     void FillFromShellFolder(QWidget *parent, const ShellItem &folder, int limit, const QString &mask);
     void FillMergedFolder(QWidget *parent, const QString &macroPath, int limit, const QString &mask);
+    // The desktop's applications menu behind $PROGRAMS$: the folder at menuPath ("" the top).
+    void FillApplicationsMenu(QWidget *parent, const QString &menuPath, int limit, const QString &mask);
     void FillRecentFiles(QWidget *parent, const ShellItem &folder, int limit, const QString &mask);
 
     // Removes and frees every entry of a menu, submenus first.
@@ -67,9 +73,11 @@ private:
     // path of each item.
     void BuildFolderEntries(QWidget *parent, const QList<ShellItem> &items, const QStringList &macroPaths,
                             int limit, const QString &mask);
+    static QList<ShellItem> ShownFolderItems(QList<ShellItem> items, int limit, const QString &mask);
     TBMenuSubItem *AddSubmenu(QWidget *parent, const QString &caption);
     TBMenuItem *AddItem(QWidget *parent, const QString &caption);
     void AddSeparator(QWidget *parent);
+    void AddUnreadableFolderEntry(QWidget *parent);
     void BuildDefinitionFolder(QWidget *parent, const MenuDefinitionEntry &entry);
     void BuildDefinitionItem(QWidget *parent, const MenuDefinitionEntry &entry);
     QHash<QString, QIcon> &IconList(bool topLevel);
@@ -81,6 +89,11 @@ private:
     // Sections being built right now (a stack): a custom menu that, through expanded entries,
     // contains itself is built once instead of forever.
     QStringList m_sectionsInProgress;
+    // How deep expanded custom menus nest, and how many definition entries one build makes.
+    static constexpr int kMaxExpandedDepth = 16;
+    static constexpr int kMaxDefinitionEntries = 5000;
+    int m_definitionEntriesLeft = kMaxDefinitionEntries;
+    const IniFile *m_buildingFile = nullptr; // the definitions while a build runs
     QHash<QString, QIcon> m_ownIcons;
     QHash<QString, QIcon> m_ownRootIcons;
 };

@@ -2,6 +2,7 @@
 
 #include "foundation/datafiles.h"
 #include "foundation/pathmacros.h"
+#include "foundation/pathtoopen.h"
 #include "menus/runhistory.h"
 #include "platform/launcher.h"
 
@@ -58,8 +59,12 @@ void RunBox::RunAcceptText(const QString &typed)
     if (text.trimmed().isEmpty())
         return;
     const QString historyPath = DataFilePath(dfRunHistory);
-    SaveRunHistory(historyPath, AddToRunHistory(LoadRunHistory(historyPath), text, m_runCount));
-    StartFile(IsMacroWord(text) ? ExpandPathMacro(text) : text);
+    bool readable = true;
+    const QStringList history = LoadRunHistory(historyPath, &readable);
+    // A history that could not be read stays as it is rather than be replaced by one entry.
+    if (readable)
+        SaveRunHistory(historyPath, AddToRunHistory(history, text, m_runCount));
+    StartFile(IsMacroWord(text) ? ExpandPathToOpen(text) : text);
     setCurrentIndex(-1);
     clearEditText();
 }

@@ -1,13 +1,12 @@
 #include "platform/internetshortcut.h"
 
 #include "base/atomicfile.h"
+#include "platform/regularfile.h"
 
 #include <QFile>
 #include <QStringConverter>
 
 namespace {
-
-constexpr qint64 kMaxShortcutSize = 1024 * 1024;
 
 QString DecodeText(const QByteArray &data)
 {
@@ -47,10 +46,9 @@ QString ReadInternetShortcutData(const QByteArray &data)
 
 QString ReadInternetShortcut(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxShortcutSize)
-        return {};
-    return ReadInternetShortcutData(file.read(kMaxShortcutSize));
+    // A shortcut is a few lines; anything larger, or not a plain file, is not one.
+    const RegularFileRead file = ReadRegularFile(path, kMaxDesktopEntrySize);
+    return file.ok ? ReadInternetShortcutData(file.data) : QString();
 }
 
 bool WriteInternetShortcut(const QString &path, const QString &url)

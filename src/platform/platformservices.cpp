@@ -2,6 +2,8 @@
 // stand-ins (platform/fake/) in front of them with ScopedService; Current<Service>() gives the one
 // in use. The interfaces themselves never include an implementation.
 #include "platform/appbarservice.h"
+#include "platform/applicationsmenu.h"
+#include "platform/iconthemesource.h"
 #include "platform/launcher.h"
 #include "platform/playertracks.h"
 #include "platform/printingsystem.h"
@@ -11,6 +13,7 @@
 #include "platform/windowsystem.h"
 
 #include "platform/linux/ewmhappbarservice.h"
+#include "platform/linux/xdgapplicationsmenu.h"
 #include "platform/linux/giolauncher.h"
 #include "platform/linux/linuxplayertracks.h"
 #include "platform/linux/linuxsystemsource.h"
@@ -18,6 +21,7 @@
 #include "platform/linux/qtprintingsystem.h"
 #include "platform/linux/x11windowsystem.h"
 #include "platform/linux/xdgregistrystore.h"
+#include "platform/linux/xsettingsiconthemesource.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -30,6 +34,21 @@ AppBarService &AppBarService::Platform()
     if (!service)
         service = new EwmhAppBarService(QCoreApplication::instance());
     return *service;
+}
+
+ApplicationsMenu &ApplicationsMenu::Platform()
+{
+    static XdgApplicationsMenu menu;
+    return menu;
+}
+
+IconThemeSource &IconThemeSource::Platform()
+{
+    // Watches the display like the application-bar service: it goes with the application object.
+    static QPointer<IconThemeSource> source;
+    if (!source)
+        source = new XSettingsIconThemeSource(QCoreApplication::instance());
+    return *source;
 }
 
 Launcher &Launcher::Platform()

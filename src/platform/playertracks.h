@@ -16,8 +16,8 @@ public:
     // The playing track: the title of a Winamp-style player window (a top-level window whose
     // class is "Winamp v1.x", else one whose class is "STUDIO") without the player's name at its
     // end; else the track of an MPRIS player on the session bus whose status is "Playing", as
-    // "artist - title". Empty when no player plays anything. Every call asks afresh (a few X
-    // requests, and D-Bus calls that give up after a fraction of a second).
+    // "artist - title". Empty when no player plays anything. Called on every marquee frame: a few
+    // X requests, and what the MPRIS players last reported (never a D-Bus call that waits).
     virtual QString PlayingTrack() = 0;
 };
 

@@ -10,6 +10,7 @@ QString XdgConfigHome();    // $XDG_CONFIG_HOME, default ~/.config/
 QString XdgStateHome();     // $XDG_STATE_HOME, default ~/.local/state/
 QString XdgRuntimeDir();    // $XDG_RUNTIME_DIR, else the temporary folder
 QStringList XdgDataDirs();  // $XDG_DATA_DIRS, default /usr/local/share/ and /usr/share/
+QStringList XdgConfigDirs(); // $XDG_CONFIG_DIRS, default /etc/xdg/
 QString XdgDesktopDir();    // the user's desktop folder (user-dirs.dirs)
 QString XdgDocumentsDir();  // the user's documents folder (user-dirs.dirs)
 QString HomeDir();

@@ -108,6 +108,9 @@ void TestMenuActivation::init()
     MakeExecutable(Root() + "/Docs/notes.doc");
     m_home->writeFile("Docs/web.desktop", "[Desktop Entry]\nType=Link\nName=Web\nURL=https://example.net/\n");
     m_home->writeFile("Docs/app.desktop", "[Desktop Entry]\nType=Application\nName=App\nExec=true\n");
+    // Outside the applications folders an entry is launched only when its owner made it executable.
+    MakeExecutable(Root() + "/Docs/web.desktop");
+    MakeExecutable(Root() + "/Docs/app.desktop");
     m_home->writeFile(".local/share/applications/Editor.desktop",
                       "[Desktop Entry]\nType=Application\nName=Mine\nExec=true\n");
     m_home->writeFile("usr/share/applications/Editor.desktop",
@@ -153,6 +156,9 @@ void TestMenuActivation::definitionItems_data()
     QTest::newRow("my computer") << "$MYCOMPUTER$" << QStringList{"open computer:///"};
     QTest::newRow("recycle bin") << "$RECYCLE$" << QStringList{"open trash:///"};
     QTest::newRow("network") << "$NETWORK$" << QStringList{"open network:///"};
+    QTest::newRow("recent files: the desktop's view, not the data home") << "$RECENTFILES$"
+                                                                       << QStringList{"open recent:///"};
+    QTest::newRow("recent files with a separator") << "$RECENTFILES$\\" << QStringList{"open recent:///"};
     QTest::newRow("internet shortcut by path") << "~/Docs/Site.url"
                                                << QStringList{"browser https://example.org/page?q=1"};
     QTest::newRow("script runs in its folder") << "~/Docs/run.sh" << QStringList{"run ~/Docs/run.sh @~/Docs"};
@@ -275,6 +281,7 @@ void TestMenuActivation::runDialog_data()
 
     QTest::newRow("program with arguments") << "true -x \"a b\"" << QStringList{"run {true} [-x|a b]"} << false;
     QTest::newRow("macro path") << "$MYDOC$" << QStringList{"open file://~/Docs"} << false;
+    QTest::newRow("recent files") << "$RECENTFILES$" << QStringList{"open recent:///"} << false;
     QTest::newRow("quoted path with blanks") << "\"~/Docs/a.txt\"" << QStringList{"open file://~/Docs/a.txt"}
                                              << false;
     QTest::newRow("nothing found: message, box stays") << "no-such-program-here" << QStringList{} << true;

@@ -5,6 +5,7 @@
 #include "menus/menubuilder.h"
 #include "menus/tbmenuitem.h"
 #include "menus/tbmenusubitem.h"
+#include "platform/fake/fakeapplicationsmenu.h"
 #include "platform/fake/fakeprintingsystem.h"
 #include "platform/fake/fakesystemsource.h"
 #include "platform/fake/recordinglauncher.h"
@@ -19,7 +20,10 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QUrl>
+#include <QScopeGuard>
 #include <QTest>
+
+#include <unistd.h>
 
 namespace {
 
@@ -91,9 +95,12 @@ private Q_SLOTS:
     void mergedFolderShowsUserCopyOnce();
     void mergedSubfolderMergesAgain();
     void userHiddenEntryHidesSystemCopy();
+    void programsFollowTheApplicationsMenu_data();
+    void programsFollowTheApplicationsMenu();
     void recentFiles_data();
     void recentFiles();
     void ampersands();
+    void unreadableFolderSaysSo();
     void fileCreatedBetweenOpeningsAppears();
     void customMenuContainingItselfIsBuiltOnce();
     void generateKeepsTheBarsOwnEntries();
@@ -186,10 +193,11 @@ void TestMenuBuilder::fillerChoice_data()
     QTest::newRow("trash") << "$RECYCLE$" << QStringList{"old.txt"};
     QTest::newRow("my computer") << "$MYCOMPUTER$" << QStringList{"File System>", "Home>", "Data (D:)>"};
     QTest::newRow("network without remote drives") << "$NETWORK$" << QStringList{};
-    QTest::newRow("programs merged") << "$PROGRAMS$" << QStringList{"My Tool", "System Tool"};
+    QTest::newRow("programs: the applications menu") << "$PROGRAMS$" << QStringList{"Other>"};
+    QTest::newRow("programs: a category") << "$PROGRAMS$\\Other" << QStringList{"My Tool", "System Tool"};
     QTest::newRow("favorites show internet shortcuts only, after the URL commands")
         << "$URLS$" << QStringList{"Add URL...", "Manage URL's...", "-", "Site.url"};
-    QTest::newRow("notes come later") << "$NOTES$" << QStringList{};
+    QTest::newRow("notes over an empty store") << "$NOTES$" << QStringList{"Add Note...", "-"};
     QTest::newRow("contacts without a book") << "$CONTACTS$" << QStringList{"Error: Address Book Not Found"};
     QTest::newRow("missing folder") << "~/nothing" << QStringList{};
     QTest::newRow("unknown alias") << "$NOALIAS$/x" << QStringList{};
@@ -282,15 +290,16 @@ void TestMenuBuilder::expandedEntriesUseTheirMaskAndLimit()
 
 void TestMenuBuilder::mergedFolderShowsUserCopyOnce()
 {
-    m_home->writeFile(".local/share/applications/Editor.desktop", DesktopFile("Editor (mine)"));
-    m_home->writeFile("usr/share/applications/editor.desktop", DesktopFile("Editor (system)"));
+    m_home->writeFile(".local/share/applications/editor.desktop", DesktopFile("Editor (mine)", "Categories=Office;\n"));
+    m_home->writeFile("usr/share/applications/editor.desktop", DesktopFile("Editor (system)", "Categories=Office;\n"));
     m_home->writeFile("usr/share/applications/hidden.desktop", DesktopFile("Hidden", "NoDisplay=true\n"));
     WriteDefinitions("[menu]\nitem0000=active:\"1\"; itemtype:\"0\"; name:\"P\"; path:\"$PROGRAMS$\";\n");
     TBMenuSubItem *menu = Open(Submenu(Generate(), "P"));
-    QCOMPARE(Captions(menu), (QStringList{"Editor (mine)", "My Tool", "System Tool"}));
-    TBMenuItem *editor = Item(menu, "Editor (mine)");
-    QCOMPARE(editor->Path(), QStringLiteral("$PROGRAMS$/Editor.desktop"));
-    QVERIFY(!editor->HasItem()); // resolved when chosen
+    QCOMPARE(Captions(menu), (QStringList{"Office>", "Other>"}));
+    TBMenuSubItem *office = Open(Submenu(menu, "Office"));
+    QCOMPARE(Captions(office), QStringList{"Editor (mine)"});
+    TBMenuItem *editor = Item(office, "Editor (mine)");
+    QCOMPARE(editor->Path(), m_home->dataHome() + "/applications/editor.desktop");
 
     RecordingLauncher launcher;
 
@@ -298,28 +307,79 @@ void TestMenuBuilder::mergedFolderShowsUserCopyOnce()
     editor->trigger();
     QCOMPARE(launcher.Records().size(), 1);
     QCOMPARE(launcher.Records()[0].action, QStringLiteral("desktop-entry"));
-    QCOMPARE(launcher.Records()[0].target, m_home->dataHome() + "/applications/Editor.desktop");
+    QCOMPARE(launcher.Records()[0].target, m_home->dataHome() + "/applications/editor.desktop");
 }
 
 void TestMenuBuilder::mergedSubfolderMergesAgain()
 {
-    m_home->writeFile(".local/share/applications/Games/a.desktop", DesktopFile("A"));
-    m_home->writeFile("usr/share/applications/Games/b.desktop", DesktopFile("B"));
-    m_home->writeFile("usr/share/applications/Games/A.desktop", DesktopFile("A (system)"));
+    m_home->writeFile(".local/share/applications/a.desktop", DesktopFile("A", "Categories=Game;\n"));
+    m_home->writeFile("usr/share/applications/b.desktop", DesktopFile("B", "Categories=Game;BoardGame;\n"));
+    m_home->writeFile("usr/share/applications/a.desktop", DesktopFile("A (system)", "Categories=Game;\n"));
+    m_home->writeFile("usr/share/applications/mimeinfo.cache", "[MIME Cache]\ntext/plain=b.desktop;\n");
     WriteDefinitions("[menu]\nitem0000=active:\"1\"; itemtype:\"0\"; name:\"P\"; path:\"$PROGRAMS$\";\n");
     TBMenuSubItem *menu = Open(Submenu(Generate(), "P"));
     QCOMPARE(Captions(menu).first(), QStringLiteral("Games>"));
     TBMenuSubItem *games = Submenu(menu, "Games");
     QCOMPARE(games->Path(), QStringLiteral("$PROGRAMS$/Games"));
     QCOMPARE(Captions(Open(games)), (QStringList{"A", "B"}));
-    QCOMPARE(Item(games, "B")->Path(), QStringLiteral("$PROGRAMS$/Games/b.desktop"));
+    QCOMPARE(Item(games, "B")->Path(), m_home->path() + "/usr/share/applications/b.desktop");
 }
 
 void TestMenuBuilder::userHiddenEntryHidesSystemCopy()
 {
     m_home->writeFile(".local/share/applications/system.desktop", DesktopFile("System Tool", "Hidden=true\n"));
     WriteDefinitions("[menu]\nitem0000=active:\"1\"; itemtype:\"0\"; name:\"P\"; path:\"$PROGRAMS$\";\n");
-    QCOMPARE(Captions(Open(Submenu(Generate(), "P"))), QStringList{"My Tool"});
+    TBMenuSubItem *menu = Open(Submenu(Generate(), "P"));
+    QCOMPARE(Captions(Open(Submenu(menu, "Other"))), QStringList{"My Tool"});
+}
+
+void TestMenuBuilder::programsFollowTheApplicationsMenu_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("maxNumber");
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<QStringList>("asked");
+
+    QTest::newRow("top") << "$PROGRAMS$" << 125 << QStringList{"Games>", "Office>", "Calculator"} << QStringList{""};
+    QTest::newRow("a category") << "$PROGRAMS$\\Office" << 125 << QStringList{"Letters>", "Sheet", "Writer"}
+                                << QStringList{"Office/"};
+    QTest::newRow("a folder in a category") << "$PROGRAMS$/Office/Letters" << 125 << QStringList{"Mail Merge"}
+                                            << QStringList{"Office/Letters/"};
+    QTest::newRow("maxnumber applies in each folder") << "$PROGRAMS$/Office" << 2 << QStringList{"Letters>", "Sheet"}
+                                                      << QStringList{"Office/"};
+    QTest::newRow("no such category") << "$PROGRAMS$/Nothing" << 125 << QStringList{} << QStringList{"Nothing/"};
+}
+
+void TestMenuBuilder::programsFollowTheApplicationsMenu()
+{
+    QFETCH(QString, path);
+    QFETCH(int, maxNumber);
+    QFETCH(QStringList, captions);
+    QFETCH(QStringList, asked);
+    FakeApplicationsMenu applications;
+    applications.AddApplication("Office", "/apps/writer.desktop", "Writer");
+    applications.AddApplication("Office", "/apps/sheet.desktop", "Sheet");
+    applications.AddApplication("Office/Letters", "/apps/merge.desktop", "Mail Merge");
+    applications.AddApplication("Games", "/apps/chess.desktop", "Chess");
+    applications.AddApplication("", "/apps/calc.desktop", "Calculator");
+    ScopedService<ApplicationsMenu> useApplications(applications);
+    m_builder->SetMaxNumber(maxNumber);
+    WriteDefinitions(Entry(QStringLiteral("[menu]\nitem0000=active:\"1\"; itemtype:\"0\"; name:\"P\"; path:\"%1\";\n")
+                               .arg(path)));
+    TBMenuSubItem *menu = Open(Submenu(Generate(), "P"));
+    QCOMPARE(Captions(menu), captions);
+    QCOMPARE(applications.requests, asked);
+    if (captions.isEmpty())
+        return;
+    // Folders open as Programs paths again; applications start their own desktop entry.
+    if (TBMenuSubItem *folder = qobject_cast<TBMenuSubItem *>(menu->actions().first()->menu()))
+        QVERIFY(folder->Path().startsWith("$PROGRAMS$/"));
+    RecordingLauncher launcher;
+    ScopedService<Launcher> useLauncher(launcher);
+    menu->actions().last()->trigger();
+    QCOMPARE(launcher.Records().size(), 1);
+    QCOMPARE(launcher.Records()[0].action, QStringLiteral("desktop-entry"));
+    QVERIFY(launcher.Records()[0].target.startsWith("/apps/"));
 }
 
 void TestMenuBuilder::recentFiles_data()
@@ -371,6 +431,26 @@ void TestMenuBuilder::recentFiles()
     QCOMPARE(launcher.Records().size(), 1);
     QCOMPARE(launcher.Records()[0].target,
              QUrl::fromLocalFile(Root() + "/recent/" + captions.first()).toString(QUrl::FullyEncoded));
+}
+
+void TestMenuBuilder::unreadableFolderSaysSo()
+{
+    m_home->writeFile("locked/inner.txt", "x");
+    m_home->writeFile("locked/Gone/x.txt", "x");
+    WriteDefinitions(Entry(QStringLiteral("[menu]\nitem0000=active:\"1\"; itemtype:\"0\"; name:\"L\"; path:\"%1/locked\";\n")
+                               .arg(Root())));
+    TBMenuSubItem *menu = Open(Submenu(Generate(), "L"));
+    TBMenuSubItem *gone = Submenu(menu, "Gone");
+    QVERIFY(gone);
+    // A folder that went away (or that the user may not read) says so instead of staying empty.
+    QDir(Root() + "/locked/Gone").removeRecursively();
+    QCOMPARE(Captions(Open(gone)), QStringList{kUnreadableFolderCaption});
+    QVERIFY(!gone->actions().first()->isEnabled());
+    if (::geteuid() == 0)
+        return; // permissions do not stop the superuser
+    QFile::setPermissions(Root() + "/locked", QFileDevice::Permissions());
+    const auto unlock = qScopeGuard([this] { QFile::setPermissions(Root() + "/locked", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner); });
+    QCOMPARE(Captions(Open(menu)), QStringList{kUnreadableFolderCaption});
 }
 
 void TestMenuBuilder::ampersands()

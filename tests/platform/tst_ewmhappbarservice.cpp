@@ -1,5 +1,6 @@
 // The strut arithmetic of the X11 application-bar service, and its behaviour without a display.
 #include "platform/linux/ewmhappbarservice.h"
+#include "platform/linux/windowmanagerreserve.h"
 #include "platform/linux/x11connection.h"
 
 #include <QWidget>
@@ -45,6 +46,8 @@ private Q_SLOTS:
     void adjustForStruts_data();
     void adjustForStruts();
     void withoutDisplayEverythingIsInert();
+    void windowManagersOwnBars_data();
+    void windowManagersOwnBars();
 };
 
 void TestEwmhAppBarService::strutForRect_data()
@@ -140,6 +143,46 @@ void TestEwmhAppBarService::withoutDisplayEverythingIsInert()
     service.SetTaskbarEntryVisible(&bar, false);
     service.SetWindowDocked(&bar, true);
     service.Remove(&bar);
+}
+
+void TestEwmhAppBarService::windowManagersOwnBars_data()
+{
+    // Each step: the announced work area, the largest client strut on each edge, and where a bar
+    // proposed over the whole screen on the bottom (3) or top (1) edge may go.
+    QTest::addColumn<QList<QRect>>("workAreas");
+    QTest::addColumn<QList<QMargins>>("clientStruts");
+    QTest::addColumn<int>("edge");
+    QTest::addColumn<QRect>("placed");
+
+    const QRect screen(0, 0, 1280, 800);
+    QTest::newRow("icewm's task bar at the bottom, before the bar docks")
+        << QList<QRect>{{0, 0, 1280, 770}} << QList<QMargins>{{}} << 3 << QRect(0, 0, 1280, 770);
+    QTest::newRow("the bar's own strut does not push it further")
+        << QList<QRect>{{0, 0, 1280, 770}, {0, 0, 1280, 748}} << QList<QMargins>{{}, {0, 0, 0, 52}} << 3
+        << QRect(0, 0, 1280, 770);
+    QTest::newRow("fluxbox's tool bar at the top") << QList<QRect>{{0, 24, 1280, 776}} << QList<QMargins>{{}} << 1
+                                                 << QRect(0, 24, 1280, 776);
+    QTest::newRow("a client panel's strut is the panel's, not the window manager's")
+        << QList<QRect>{{0, 0, 1280, 770}} << QList<QMargins>{{0, 0, 0, 30}} << 3 << screen;
+    QTest::newRow("the window manager's bar grows past the clients")
+        << QList<QRect>{{0, 0, 1280, 770}, {0, 0, 1280, 700}} << QList<QMargins>{{}, {0, 0, 0, 52}} << 3
+        << QRect(0, 0, 1280, 700);
+    QTest::newRow("openbox: the work area is the struts alone")
+        << QList<QRect>{screen, {0, 22, 1280, 778}} << QList<QMargins>{{}, {0, 22, 0, 0}} << 1 << screen;
+    QTest::newRow("no work area announced") << QList<QRect>{{}} << QList<QMargins>{{}} << 3 << screen;
+}
+
+void TestEwmhAppBarService::windowManagersOwnBars()
+{
+    QFETCH(QList<QRect>, workAreas);
+    QFETCH(QList<QMargins>, clientStruts);
+    QFETCH(int, edge);
+    QFETCH(QRect, placed);
+    WindowManagerReserve reserve;
+    QMargins known;
+    for (qsizetype i = 0; i < workAreas.size(); ++i)
+        known = reserve.Update(workAreas[i], kRoot, clientStruts[i]);
+    QCOMPARE(WindowManagerReserve::Apply(edge, QRect(QPoint(0, 0), kRoot), known, kRoot), placed);
 }
 
 QTEST_MAIN(TestEwmhAppBarService)

@@ -54,6 +54,8 @@ private Q_SLOTS:
     void parsePath_data();
     void parsePath();
     void trashAndPrinters();
+    void trashShowsOriginalNames_data();
+    void trashShowsOriginalNames();
     void recentlyUsed_data();
     void recentlyUsed();
     void internetShortcutRead_data();
@@ -202,6 +204,45 @@ void TestShellNamespace::parsePath()
     const ShellItem item = ParsePathToItem(path.replace("~", m_home->path()));
     QCOMPARE(int(item.kind), kind);
     QCOMPARE(item.location, location.replace("~", m_home->path()));
+}
+
+void TestShellNamespace::trashShowsOriginalNames_data()
+{
+    QTest::addColumn<QString>("onDisk");
+    QTest::addColumn<QByteArray>("info"); // empty: no record
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("second file of that name") << "report.2.txt" << QByteArray("[Trash Info]\nPath=/home/u/report.txt\n")
+                                              << "report.txt";
+    QTest::newRow("percent-encoded") << "my notes.txt" << QByteArray("[Trash Info]\nPath=/home/u/My%20Notes.txt\n")
+                                     << "My Notes.txt";
+    QTest::newRow("not ASCII") << "x.txt" << QByteArray("[Trash Info]\nPath=/home/u/%C3%84rger.txt\n") << "Ärger.txt";
+    QTest::newRow("relative to the volume") << "a.txt" << QByteArray("[Trash Info]\nPath=Docs/b.txt\n") << "b.txt";
+    QTest::newRow("a folder") << "Old.1" << QByteArray("[Trash Info]\nPath=/home/u/Old%20Folder\n") << "Old Folder/";
+    QTest::newRow("no record") << "lonely.txt" << QByteArray() << "lonely.txt";
+    QTest::newRow("damaged record") << "bad.txt" << QByteArray("Path=/x/y.txt\n") << "bad.txt";
+    QTest::newRow("record without a path") << "nop.txt" << QByteArray("[Trash Info]\nDeletionDate=2024-01-01\n")
+                                           << "nop.txt";
+    QTest::newRow("a path that names no file") << "dots.txt" << QByteArray("[Trash Info]\nPath=/home/..\n")
+                                               << "dots.txt";
+}
+
+void TestShellNamespace::trashShowsOriginalNames()
+{
+    QFETCH(QString, onDisk);
+    QFETCH(QByteArray, info);
+    QFETCH(QString, shown);
+    const QString trash = ".local/share/Trash/";
+    if (shown.endsWith('/'))
+        m_home->writeFile(trash + "files/" + onDisk + "/inside.txt", "x");
+    else
+        m_home->writeFile(trash + "files/" + onDisk, "x");
+    if (!info.isEmpty())
+        m_home->writeFile(trash + "info/" + onDisk + ".trashinfo", info);
+    const QList<ShellItem> items = ListFolder(ParsePathToItem(QString::fromLatin1(kShellTrash))).items;
+    QCOMPARE(Names(items), QStringList{shown});
+    // It still opens the file in the trash.
+    QCOMPARE(items[0].parsingPath, m_home->dataHome() + "/Trash/files/" + onDisk);
 }
 
 void TestShellNamespace::trashAndPrinters()

@@ -1,5 +1,6 @@
 #include "platform/linux/ewmhappbarservice.h"
 
+#include "platform/linux/windowmanagerreserve.h"
 #include "platform/linux/x11connection.h"
 
 #include <QElapsedTimer>
@@ -115,7 +116,10 @@ QRect EwmhAppBarService::QueryPos(QWidget *bar, int edge, const QRect &rect)
         return rect;
     const QRect native = ToNative(bar, rect);
     const xcb_window_t own = bar ? xcb_window_t(bar->internalWinId()) : xcb_window_t(XCB_WINDOW_NONE);
-    const QRect adjusted = AdjustForStruts(edge, native, StrutsToAvoid(own), m_x11->RootSize());
+    const QSize root = m_x11->RootSize();
+    QRect adjusted = AdjustForStruts(edge, native, StrutsToAvoid(own), root);
+    // The window manager's own bars (no clients, no struts) show only in the work area.
+    adjusted = WindowManagerReserve::Apply(edge, adjusted, LearnWindowManagerReserve(), root);
     return adjusted == native ? rect : FromNative(bar, adjusted);
 }
 
@@ -178,8 +182,18 @@ void EwmhAppBarService::SetZOrder(QWidget *bar, ZOrder order)
     if (window == XCB_WINDOW_NONE || !IsAvailable())
         return;
     xcb_ewmh_connection_t *ewmh = m_x11->Ewmh();
-    SetStates(window, order == ZOrderTopMost, ewmh->_NET_WM_STATE_ABOVE);
-    SetStates(window, order == ZOrderBottom, ewmh->_NET_WM_STATE_BELOW);
+    // The layer given up goes first: xfwm4 puts a window back in the normal layer when it loses
+    // BELOW, whatever it had just been granted, so "above" asked for before would be lost.
+    const bool above = order == ZOrderTopMost;
+    const bool below = order == ZOrderBottom;
+    if (!above)
+        SetStates(window, false, ewmh->_NET_WM_STATE_ABOVE);
+    if (!below)
+        SetStates(window, false, ewmh->_NET_WM_STATE_BELOW);
+    if (above)
+        SetStates(window, true, ewmh->_NET_WM_STATE_ABOVE);
+    if (below)
+        SetStates(window, true, ewmh->_NET_WM_STATE_BELOW);
     m_x11->Flush();
 }
 
@@ -223,6 +237,10 @@ bool EwmhAppBarService::nativeEventFilter(const QByteArray &eventType, void *mes
             ScheduleCheck();
         } else if (notify->atom == ewmh->_NET_ACTIVE_WINDOW) {
             m_activeDirty = true;
+            ScheduleCheck();
+        } else if (notify->atom == ewmh->_NET_CLIENT_LIST) {
+            // A window manager may announce a panel's work area before the panel is a client.
+            m_clientsDirty = true;
             ScheduleCheck();
         } else if (notify->atom == ewmh->_NET_SUPPORTING_WM_CHECK) {
             m_wmDirty = true;
@@ -311,6 +329,8 @@ void EwmhAppBarService::StartWatching()
     qApp->installNativeEventFilter(this);
     m_x11->AddEventMask(m_x11->Root(), XCB_EVENT_MASK_PROPERTY_CHANGE);
     m_lastWorkArea = m_x11->GetCardinals(m_x11->Root(), m_x11->Ewmh()->_NET_WORKAREA);
+    for (const xcb_ewmh_wm_strut_partial_t &s : StrutsToAvoid(XCB_WINDOW_NONE))
+        m_lastClientStruts.append(strutValues(s));
     m_activeDirty = true;
     ScheduleCheck();
 }
@@ -378,6 +398,27 @@ QList<xcb_ewmh_wm_strut_partial_t> EwmhAppBarService::StrutsToAvoid(xcb_window_t
             struts.append(partial);
     }
     return struts;
+}
+
+QMargins EwmhAppBarService::LearnWindowManagerReserve()
+{
+    xcb_ewmh_connection_t *ewmh = m_x11->Ewmh();
+    const QList<quint32> workAreas = m_x11->GetCardinals(m_x11->Root(), ewmh->_NET_WORKAREA);
+    const QList<quint32> current = m_x11->GetCardinals(m_x11->Root(), ewmh->_NET_CURRENT_DESKTOP);
+    qsizetype desktop = current.isEmpty() ? 0 : qsizetype(current.first());
+    if ((desktop + 1) * 4 > workAreas.size())
+        desktop = 0;
+    if (workAreas.size() < 4)
+        return m_windowManagerReserve.Known();
+    const QRect workArea(int(workAreas[desktop * 4]), int(workAreas[desktop * 4 + 1]),
+                         int(workAreas[desktop * 4 + 2]), int(workAreas[desktop * 4 + 3]));
+    // Every client's strut, our bars' included: what they explain is not the window manager's.
+    QMargins clients;
+    for (const xcb_ewmh_wm_strut_partial_t &s : StrutsToAvoid(XCB_WINDOW_NONE)) {
+        clients = QMargins(std::max(clients.left(), int(s.left)), std::max(clients.top(), int(s.top)),
+                           std::max(clients.right(), int(s.right)), std::max(clients.bottom(), int(s.bottom)));
+    }
+    return m_windowManagerReserve.Update(workArea, m_x11->RootSize(), clients);
 }
 
 void EwmhAppBarService::WriteStruts(xcb_window_t window, const xcb_ewmh_wm_strut_partial_t &strut)
@@ -492,6 +533,10 @@ void EwmhAppBarService::RunChecks()
         m_workAreaDirty = false;
         CheckWorkArea();
     }
+    if (m_clientsDirty) {
+        m_clientsDirty = false;
+        CheckClientStruts();
+    }
     if (m_activeDirty) {
         m_activeDirty = false;
         CheckActiveWindow();
@@ -506,6 +551,18 @@ void EwmhAppBarService::CheckWorkArea()
     if (workArea == m_lastWorkArea)
         return;
     m_lastWorkArea = workArea;
+    Q_EMIT PositionChanged();
+}
+
+void EwmhAppBarService::CheckClientStruts()
+{
+    QList<QList<quint32>> struts;
+    for (const xcb_ewmh_wm_strut_partial_t &s : StrutsToAvoid(XCB_WINDOW_NONE))
+        struts.append(strutValues(s));
+    // Windows come and go all the time; only a new or vanished strut moves bars.
+    if (struts == m_lastClientStruts)
+        return;
+    m_lastClientStruts = struts;
     Q_EMIT PositionChanged();
 }
 

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "platform/appbarservice.h"
+#include "platform/linux/windowmanagerreserve.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QHash>
@@ -70,6 +71,9 @@ private:
     void ScheduleCheck();
     void RunChecks();
     void CheckWorkArea();
+    void CheckClientStruts();
+    // The window manager's own reserve on each edge, learnt afresh from the work area.
+    QMargins LearnWindowManagerReserve();
     void CheckActiveWindow();
     void CheckFullScreen();
 
@@ -80,6 +84,9 @@ private:
     bool m_workAreaDirty = false;
     bool m_activeDirty = false;
     bool m_wmDirty = false;
+    bool m_clientsDirty = false;
+    QList<QList<quint32>> m_lastClientStruts;
+    WindowManagerReserve m_windowManagerReserve;
     QList<quint32> m_lastWorkArea;
     xcb_window_t m_activeWindow = XCB_WINDOW_NONE;
     bool m_maskAddedOnActive = false;

@@ -1,7 +1,9 @@
 #include "platform/shellnamespace.h"
 
+#include "platform/applicationsmenu.h"
 #include "platform/drivetable.h"
 #include "platform/linux/desktopentry.h"
+#include "platform/linux/trashinfo.h"
 #include "platform/printingsystem.h"
 #include "platform/recentlyused.h"
 #include "platform/xdgpaths.h"
@@ -46,7 +48,7 @@ ShellItem FileSystemItem(const QFileInfo &info, ShellItemKind fileKind, ShellIte
 
 FolderListing ListDirectory(const QString &folder, ListFilter filter,
                             ShellItemKind fileKind = ShellItemKind::File,
-                            ShellItemKind folderKind = ShellItemKind::Folder)
+                            ShellItemKind folderKind = ShellItemKind::Folder, bool readEntries = true)
 {
     FolderListing listing;
     const QFileInfo folderInfo(folder);
@@ -60,8 +62,10 @@ FolderListing ListDirectory(const QString &folder, ListFilter filter,
     while (it.hasNext()) {
         it.next();
         ShellItem item = FileSystemItem(it.fileInfo(), fileKind, folderKind);
-        if (!item.isFolder && fileKind == ShellItemKind::File && IsDesktopEntryName(item.displayName)
-            && !ApplyDesktopEntry(item)) {
+        const bool entry = !item.isFolder && fileKind == ShellItemKind::File && IsDesktopEntryName(item.displayName);
+        if (entry && !readEntries) {
+            item.entryUnread = true;
+        } else if (entry && !ApplyDesktopEntry(item)) {
             listing.suppressedNames.append(it.fileName());
             continue;
         }
@@ -217,6 +221,19 @@ QString TrashFilesFolder()
     return XdgDataHome() + QStringLiteral("Trash/files/");
 }
 
+// The trash under the names its files had: "report.2.txt" on disk is the "report.txt" the user
+// threw away.
+FolderListing ListTrash(ListFilter filter)
+{
+    FolderListing listing = ListDirectory(TrashFilesFolder(), filter, ShellItemKind::TrashItem, ShellItemKind::TrashItem);
+    for (ShellItem &item : listing.items) {
+        const QString original = TrashedFileOriginalName(item.parsingPath);
+        if (!original.isEmpty())
+            item.displayName = original;
+    }
+    return listing;
+}
+
 } // namespace
 
 FolderListing ListFolder(const ShellItem &folder, ListFilter filter)
@@ -232,14 +249,36 @@ FolderListing ListFolder(const ShellItem &folder, ListFilter filter)
         if (where == QLatin1String(kShellPrinters))
             return ListPrinters();
         if (where == QLatin1String(kShellTrash))
-            return ListDirectory(TrashFilesFolder(), filter, ShellItemKind::TrashItem, ShellItemKind::TrashItem);
+            return ListTrash(filter);
         if (where == QLatin1String(kShellRecent))
             return ListRecent();
         return {};
     }
+    if (folder.kind == ShellItemKind::MenuFolder) {
+        FolderListing listing = Current<ApplicationsMenu>().List(folder.location);
+        if (filter == ListFilter::FilesOnly)
+            listing.items.removeIf([](const ShellItem &item) { return item.isFolder; });
+        return listing;
+    }
     if (!folder.isFolder)
         return {};
     return ListDirectory(folder.parsingPath, filter);
+}
+
+FolderListing ListFolderUnread(const ShellItem &folder)
+{
+    if (folder.kind == ShellItemKind::VirtualFolder || !folder.isFolder)
+        return ListFolder(folder);
+    return ListDirectory(folder.parsingPath, ListFilter::FoldersAndFiles, ShellItemKind::File,
+                         ShellItemKind::Folder, false);
+}
+
+bool ReadListedEntry(ShellItem &item)
+{
+    if (!item.entryUnread)
+        return true;
+    item.entryUnread = false;
+    return ApplyDesktopEntry(item);
 }
 
 ShellItem ParsePathToItem(const QString &path)

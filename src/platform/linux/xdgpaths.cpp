@@ -53,6 +53,18 @@ QStringList XdgDataDirs()
     return dirs;
 }
 
+QStringList XdgConfigDirs()
+{
+    QStringList dirs;
+    for (const QString &dir : qEnvironmentVariable("XDG_CONFIG_DIRS").split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+        if (QDir::isAbsolutePath(dir))
+            dirs.append(WithTrailingSlash(QDir::cleanPath(dir)));
+    }
+    if (dirs.isEmpty())
+        dirs = {QStringLiteral("/etc/xdg/")};
+    return dirs;
+}
+
 QString XdgDesktopDir()
 {
     return WithTrailingSlash(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));

@@ -1,0 +1,5 @@
+#include "platform/iconthemesource.h"
+
+IconThemeSource::IconThemeSource(QObject *parent) : QObject(parent) {}
+
+IconThemeSource::~IconThemeSource() = default;

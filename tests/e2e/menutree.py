@@ -1,0 +1,76 @@
+#!/usr/bin/python3
+# Reads and drives the bar's open menus through the accessibility tree, the way a screen reader
+# does, so that a test names entries instead of guessing pixels.
+#   menutree.py items           one line per entry of every open menu: "<menu>\t<entry>\t<kind>"
+#   menutree.py open NAME       opens the submenu of the entry called NAME (bar or open menu)
+#   menutree.py press NAME      chooses the entry called NAME in an open menu
+# Exits 1 when the bar or the entry is not there (yet).
+import sys
+
+import pyatspi
+
+
+def quorix():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is not None and app.name and app.name.lower().startswith("quorix"):
+            return app
+    return None
+
+
+def walk(node, depth=0):
+    if node is None or depth > 40:
+        return
+    yield node
+    for i in range(node.childCount):
+        try:
+            child = node.getChildAtIndex(i)
+        except Exception:
+            continue
+        yield from walk(child, depth + 1)
+
+
+def showing(node):
+    return node.getState().contains(pyatspi.STATE_SHOWING)
+
+
+ENTRY_ROLES = (pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_MENU, pyatspi.ROLE_CHECK_MENU_ITEM)
+
+
+def entries(app):
+    for node in walk(app):
+        if node.getRole() in ENTRY_ROLES and showing(node):
+            parent = node.parent
+            yield (parent.name if parent is not None else ""), node
+
+
+def do(node, wanted):
+    action = node.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    for name in wanted:
+        if name in names:
+            action.doAction(names.index(name))
+            return True
+    return False
+
+
+def main():
+    app = quorix()
+    if app is None:
+        return 1
+    command = sys.argv[1] if len(sys.argv) > 1 else "items"
+    if command == "items":
+        for menu, node in entries(app):
+            kind = "submenu" if node.getRole() == pyatspi.ROLE_MENU or node.childCount else "entry"
+            print(f"{menu}\t{node.name}\t{kind}")
+        return 0
+    target = sys.argv[2]
+    for _, node in entries(app):
+        if node.name == target:
+            wanted = ["ShowMenu", "showMenu", "Press", "press"] if command == "open" else ["Press", "press", "Click", "click"]
+            return 0 if do(node, wanted) else 1
+    return 1
+
+
+sys.exit(main())
