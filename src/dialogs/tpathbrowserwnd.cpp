@@ -4,6 +4,7 @@
 #include "foundation/messages.h"
 #include "foundation/pathmacros.h"
 #include "foundation/tracelog.h"
+#include "notes/notestore.h"
 #include "platform/xdgpaths.h"
 #include "ui_tpathbrowserwnd.h"
 
@@ -57,6 +58,7 @@ TPathBrowserWnd::TPathBrowserWnd(QWidget *parent)
     TreeView1 = ui->TreeView1;
     Button3 = ui->Button3;
     m_context.definitionsFile = DataFilePath(dfMenuSettings);
+    m_context.noteCategories = [] { return NoteCategories(); };
     connect(ComboBoxEx1, &QComboBox::currentIndexChanged, this, &TPathBrowserWnd::ComboBoxEx1Select);
     connect(TreeView1, &QTreeWidget::itemExpanded, this, &TPathBrowserWnd::TreeView1Expanding);
     connect(TreeView1, &QTreeWidget::itemCollapsed, this, &TPathBrowserWnd::TreeView1Collapsing);
