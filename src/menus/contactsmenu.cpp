@@ -25,6 +25,7 @@ QString Caption(const QString &name)
     return caption;
 }
 
+// The theme's icon of a vCard file, the one the file manager shows for the book.
 QIcon ContactIcon()
 {
     ShellItem card;
@@ -33,11 +34,18 @@ QIcon ContactIcon()
     return ShellItemIcon(card);
 }
 
-QAction *AddCommand(QWidget *parent, const QString &caption, int tag, const QString &bookPath)
+QIcon CommandIcon(int tag)
+{
+    return QIcon::fromTheme(tag == kAddContactTag ? QStringLiteral("contact-new") : QStringLiteral("edit-find"));
+}
+
+QAction *AddCommand(QWidget *parent, const QString &caption, int tag, const ContactsMenuOptions &options)
 {
     auto *action = new QAction(caption, parent);
+    if (options.showIcons)
+        action->setIcon(CommandIcon(tag));
     action->setData(tag);
-    action->setProperty(kBookProperty, bookPath);
+    action->setProperty(kBookProperty, options.bookPath);
     QObject::connect(action, &QAction::triggered, action, [action] { ContactExtrasClick(action); });
     parent->addAction(action);
     return action;
@@ -52,8 +60,8 @@ void AddSeparator(QWidget *parent)
 
 void AddCommands(QWidget *parent, const ContactsMenuOptions &options)
 {
-    AddCommand(parent, QStringLiteral("Add Contact..."), kAddContactTag, options.bookPath);
-    AddCommand(parent, QStringLiteral("Find Contact..."), kFindContactTag, options.bookPath);
+    AddCommand(parent, QStringLiteral("Add Contact..."), kAddContactTag, options);
+    AddCommand(parent, QStringLiteral("Find Contact..."), kFindContactTag, options);
     const QString application = DefaultApplicationFor(QStringLiteral("text/vcard"));
     if (!application.isEmpty()) {
         auto *open = new TBMenuItem(QStringLiteral("Open Address Book..."), parent);
