@@ -8,7 +8,8 @@ source "$(dirname "$0")/lib.sh" "$@"
 
 prepare_data_folder
 FAVORITES=$XDG_DATA_HOME/Brenmoor/Quorix/Favorites
-mkdir -p "$FAVORITES"
+# A sub folder that is there before: the folder browser shows it below "URLs".
+mkdir -p "$FAVORITES/Weekly"
 BOOK=$TEST_HOME/book.vcf
 printf 'BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann Adams\r\nEMAIL:ann@example.org\r\nEND:VCARD\r\n' > "$BOOK"
 printf 'BEGIN:VCARD\r\nVERSION:4.0\r\nKIND:group\r\nFN:Everyone\r\nEND:VCARD\r\n' >> "$BOOK"
@@ -96,7 +97,7 @@ grep -q '^URL=http://news.example/today' "$FAVORITES/Daily/News.url" || fail "Ne
 wait_for '[[ -z "$(window_named "^Add URL$")" ]]' 10 || fail "the editor stayed open"
 pass "adding News in the new sub folder Daily wrote Daily/News.url"
 
-# --- the next opening lists it: Add URL..., Manage URL's..., -, Daily > News.url -------------------
+# --- the next opening lists it: Add URL..., Manage URL's..., -, Daily > News.url, Weekly -----------
 open_menu 1
 xdotool key Down Down
 left=$(popup_left)
