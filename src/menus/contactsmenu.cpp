@@ -25,9 +25,11 @@ QString Caption(const QString &name)
     return caption;
 }
 
-// The theme's icon of a vCard file, the one the file manager shows for the book.
+// The theme's address card, else its icon of a vCard file (what the file manager shows).
 QIcon ContactIcon()
 {
+    if (QIcon::hasThemeIcon(QStringLiteral("x-office-address-book")))
+        return QIcon::fromTheme(QStringLiteral("x-office-address-book"));
     ShellItem card;
     card.kind = ShellItemKind::File;
     card.parsingPath = QStringLiteral("contact.vcf");
