@@ -49,7 +49,12 @@ const Factory kRun = [](QTreeWidget *) { return new TRunDialog; };
 const Factory kShutDown = [](QTreeWidget *) { return new TShutDownDialog; };
 const Factory kAddURL = [](QTreeWidget *) { return new TAddURL; };
 const Factory kPathBrowser = [](QTreeWidget *) { return new TPathBrowserWnd; };
-const Factory kContactDetails = [](QTreeWidget *) { return new TContactDetails(VCard{}); };
+const Factory kContactDetails = [](QTreeWidget *) {
+    VCard card;
+    card.emails = {{"ann@example.org", {}, 100}};
+    card.urls = {{"example.org", {}, 100}};
+    return new TContactDetails(card);
+};
 const Factory kAddContact = [](QTreeWidget *) { return new TAddContact(QString()); };
 const Factory kFindContact = [](QTreeWidget *) { return new TFindContact(QString()); };
 const Factory kImportExport = [](QTreeWidget *) { return new TImportExport; };

@@ -410,8 +410,8 @@ QMargins EwmhAppBarService::LearnWindowManagerReserve()
         desktop = 0;
     if (workAreas.size() < 4)
         return m_windowManagerReserve.Known();
-    const QRect workArea(int(workAreas[desktop * 4]), int(workAreas[desktop * 4 + 1]),
-                         int(workAreas[desktop * 4 + 2]), int(workAreas[desktop * 4 + 3]));
+    const QRect workArea{int(workAreas[desktop * 4]), int(workAreas[desktop * 4 + 1]),
+                         int(workAreas[desktop * 4 + 2]), int(workAreas[desktop * 4 + 3])};
     // Every client's strut, our bars' included: what they explain is not the window manager's.
     QMargins clients;
     for (const xcb_ewmh_wm_strut_partial_t &s : StrutsToAvoid(XCB_WINDOW_NONE)) {
