@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up and runs every test: the layer check, unit and widget tests, end-to-end tests on Xvfb
-# with openbox, the unit tests again under AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzz targets for a shared time budget. Each phase says how
+# with openbox, the unit tests again under AddressSanitizer (leak checking on) and
+# UndefinedBehaviorSanitizer, and the fuzz targets for a shared time budget. Each phase says how
 # long it took; the output ends with CTest's summary of the main test run and the table of phases.
 #
 #   QUORIX_FUZZ_SECONDS   wall-clock seconds for the whole fuzz phase (default 60), shared by all
@@ -95,7 +96,7 @@ fuzz_all() {
 }
 
 asan_unit_tests() {
-    ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
         ctest --test-dir build-asan -L unit --output-on-failure -j2
 }
 
