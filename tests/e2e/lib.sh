@@ -53,14 +53,15 @@ now_ms() { local t=${EPOCHREALTIME/[.,]/}; echo $((t / 1000)); }
 
 # Waits up to $2 seconds (default 10) for a command to succeed, trying it every 50 ms; the command
 # is tried once more at the deadline.
+# (Its locals are prefixed: the command is evaluated here and sees the caller's variables.)
 wait_for() {
-    local command=$1 seconds=${2:-10}
-    local deadline=$(($(now_ms) + ${seconds%.*} * 1000))
-    while (($(now_ms) < deadline)); do
-        eval "$command" >/dev/null 2>&1 && return 0
+    local _wait_command=$1 _wait_seconds=${2:-10}
+    local _wait_deadline=$(($(now_ms) + ${_wait_seconds%.*} * 1000))
+    while (($(now_ms) < _wait_deadline)); do
+        eval "$_wait_command" >/dev/null 2>&1 && return 0
         sleep 0.05
     done
-    eval "$command" >/dev/null 2>&1
+    eval "$_wait_command" >/dev/null 2>&1
 }
 
 # A data folder that has been used before: the defaults with first use done, so no question
@@ -164,8 +165,8 @@ focus_window() { xdotool getwindowfocus 2>/dev/null; }
 # wait_for_picture NAME CHECK [SECONDS]: takes screenshots into $SCREEN_DIR/NAME.png until the
 # command CHECK, given the picture's path, succeeds (the screen shows what the test waits for).
 wait_for_picture() {
-    local name=$1 check=$2 seconds=${3:-10} picture=$SCREEN_DIR/$1.png
-    wait_for "import -window root '$picture' && $check '$picture'" "$seconds"
+    local _picture=$SCREEN_DIR/$1.png
+    wait_for "import -window root '$_picture' && $2 '$_picture'" "${3:-10}"
 }
 
 # Waits up to $2 seconds for process $1 to end; returns 1 when it is still running.
