@@ -24,4 +24,11 @@ if [[ ! -f "$dir/build.ninja" ]]; then
 else
     cmake -S . -B "$dir" "${cmake_arguments[@]}" >/dev/null
 fi
+# CMake 3.25's autogen step with Ninja does not notice a source file added to an existing target
+# (after a pull, say): moc and uic would skip the new file and the link fails. Make it run again.
+for info in "$dir"/CMakeFiles/*_autogen.dir/AutogenInfo.json; do
+    [[ -f "$info" ]] || continue
+    stamp="$dir/$(basename "$(dirname "$info")" .dir)/timestamp"
+    if [[ -f "$stamp" && "$info" -nt "$stamp" ]]; then rm -f "$stamp"; fi
+done
 ninja -C "$dir" -j"$(nproc)" "${targets[@]}"

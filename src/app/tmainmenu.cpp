@@ -392,6 +392,9 @@ void TMainMenu::closeEvent(QCloseEvent *event)
 
 void TMainMenu::FormClose()
 {
+    // The user guide goes with the bar: Quorix ends when its bar closes, not when its last window does.
+    if (TManual *viewer = TManual::Instance())
+        viewer->close();
     m_menuBuilder->ClearGeneratedEntries(M, kFirstGeneratedEntry);
     m_marquee->Stop();
     m_infoBarController->FreeBars();

@@ -127,7 +127,8 @@ QByteArray Unquoted(QByteArrayView text)
 
 void AddTypes(Property &property, QByteArrayView list)
 {
-    for (QByteArrayView type : SplitOutsideQuotes(Unquoted(list), ',')) {
+    const QByteArray unquoted = Unquoted(list); // the views below point into it
+    for (QByteArrayView type : SplitOutsideQuotes(unquoted, ',')) {
         const QByteArray lower = Unquoted(type).toLower();
         if (lower == "pref")
             property.preference = qMin(property.preference, 1);

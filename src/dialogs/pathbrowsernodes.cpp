@@ -3,6 +3,7 @@
 #include "base/inifile.h"
 #include "foundation/desktopfolders.h"
 #include "foundation/pathmacros.h"
+#include "platform/applicationsmenu.h"
 #include "platform/shellnamespace.h"
 #include "platform/xdgpaths.h"
 
@@ -10,6 +11,8 @@
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QSet>
+
+#include <algorithm>
 
 namespace {
 
@@ -70,16 +73,39 @@ QList<BrowserNode> ShellChildren(const ShellItem &folder, const BrowserContext &
     return nodes;
 }
 
-// $PROGRAMS$ and $DESKTOP$: the user's folders and the system's, a folder of both shown once.
+bool HasMenuFolders(const QString &menuPath)
+{
+    const FolderListing listing = Current<ApplicationsMenu>().List(menuPath);
+    return std::any_of(listing.items.begin(), listing.items.end(), [](const ShellItem &item) { return item.isFolder; });
+}
+
+// $PROGRAMS$ is the desktop's applications menu: its categories, as the Programs menu shows them.
+QList<BrowserNode> ApplicationsMenuChildren(const QString &menuPath)
+{
+    QList<ShellItem> folders;
+    for (const ShellItem &item : Current<ApplicationsMenu>().List(menuPath).items) {
+        if (item.isFolder)
+            folders.append(item);
+    }
+    SortShellItems(folders);
+    QList<BrowserNode> nodes;
+    for (const ShellItem &folder : folders) {
+        nodes.append({folder.displayName, kPrograms + QLatin1Char('/') + NormalizedMenuPath(folder.location),
+                      ShellItemIcon(folder), ShellItem(), HasMenuFolders(folder.location)});
+    }
+    return nodes;
+}
+
+// $DESKTOP$: the user's desktop folders and the shared desktop's, a folder of both shown once.
 // Their nodes keep the macro path and carry no item, so that each expansion merges again.
 QList<BrowserNode> MergedChildren(const QString &nodePath)
 {
     const qsizetype slash = nodePath.indexOf(QLatin1Char('/'));
     const QString macro = slash < 0 ? nodePath : nodePath.left(slash);
     const QString rest = slash < 0 ? QString() : nodePath.mid(slash + 1);
-    const bool programs = macro == kPrograms;
-    const QString words[] = {programs ? QStringLiteral("$MYPROGRAMS$") : QStringLiteral("$MYDESKTOP$"),
-                             programs ? QStringLiteral("$COMMONPROGRAMS$") : QStringLiteral("$COMMONDESKTOP$")};
+    if (macro == kPrograms)
+        return ApplicationsMenuChildren(rest);
+    const QString words[] = {QStringLiteral("$MYDESKTOP$"), QStringLiteral("$COMMONDESKTOP$")};
     QList<ShellItem> folders;
     QSet<QString> seen;
     for (const QString &word : words) {

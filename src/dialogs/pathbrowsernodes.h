@@ -25,7 +25,7 @@ struct BrowserContext
     QString basePath;         // the base object's path ("$MYDOC$", "/")
     int prefixLength = 0;     // the length of the base's expansion when it is a plain macro, else 0
     QString definitionsFile;  // menusettings.ini, for the custom menus
-    // The note store's categories, sorted; none until the note store is there.
+    // The note categories, sorted; the note store's unless a caller gives others.
     std::function<QStringList()> noteCategories;
 };
 

@@ -79,6 +79,20 @@ void TContactDetails::ShowCard(const VCard &card)
     for (const VCardAddress &address : card.addresses)
         addresses.append(address.Lines().join(QLatin1Char('\n')));
     AddressLabel->setText(addresses.join(QStringLiteral("\n\n")));
+    HideEmptyRows();
+}
+
+// A card says only what its owner filled in: rows without a value are left out.
+void TContactDetails::HideEmptyRows()
+{
+    const std::pair<QLabel *, QLabel *> rows[] = {{ui->Label2, EmailLabel},
+                                                  {ui->Label3, HomePageLabel},
+                                                  {ui->Label4, TelephoneLabel},
+                                                  {ui->Label5, AddressLabel}};
+    for (const auto &[caption, value] : rows) {
+        caption->setVisible(!value->text().isEmpty());
+        value->setVisible(!value->text().isEmpty());
+    }
 }
 
 void TContactDetails::LinkActivated(const QString &link)

@@ -29,6 +29,7 @@ public:
 
 private:
     void ShowCard(const VCard &card);
+    void HideEmptyRows();
 
     std::unique_ptr<Ui::TContactDetails> ui;
 };

@@ -3,6 +3,8 @@
 #include "foundation/datafiles.h"
 #include "foundation/messages.h"
 #include "foundation/pathmacros.h"
+#include "foundation/tracelog.h"
+#include "notes/notestore.h"
 #include "platform/xdgpaths.h"
 #include "ui_tpathbrowserwnd.h"
 
@@ -56,6 +58,7 @@ TPathBrowserWnd::TPathBrowserWnd(QWidget *parent)
     TreeView1 = ui->TreeView1;
     Button3 = ui->Button3;
     m_context.definitionsFile = DataFilePath(dfMenuSettings);
+    m_context.noteCategories = [] { return NoteCategories(); };
     connect(ComboBoxEx1, &QComboBox::currentIndexChanged, this, &TPathBrowserWnd::ComboBoxEx1Select);
     connect(TreeView1, &QTreeWidget::itemExpanded, this, &TPathBrowserWnd::TreeView1Expanding);
     connect(TreeView1, &QTreeWidget::itemCollapsed, this, &TPathBrowserWnd::TreeView1Collapsing);
@@ -88,6 +91,12 @@ void TPathBrowserWnd::FillBaseList()
     }
     ComboBoxEx1->setCurrentIndex(reselect);
     m_filling = false;
+    if (TraceEnabled()) {
+        QStringList entries;
+        for (int entry = 0; entry < ComboBoxEx1->count(); ++entry)
+            entries.append(ComboBoxEx1->itemText(entry));
+        TraceLine(QStringLiteral("TPathBrowserWnd: base list: ") + entries.join(QStringLiteral(" | ")));
+    }
     ComboBoxEx1Select(reselect);
 }
 

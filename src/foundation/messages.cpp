@@ -23,9 +23,10 @@ protected:
     void closeEvent(QCloseEvent *event) override { QDialog::closeEvent(event); }
 };
 
-QList<QPointer<MessageWindow>> &OpenBoxes()
+// The message boxes and input boxes open now.
+QList<QPointer<QDialog>> &OpenBoxes()
 {
-    static QList<QPointer<MessageWindow>> boxes;
+    static QList<QPointer<QDialog>> boxes;
     return boxes;
 }
 
@@ -82,6 +83,24 @@ int Ask(const MessageRequest &request, QWidget *parent)
     return ShowInteractive(request, parent);
 }
 
+// An input box the session end can close like a message box.
+std::optional<QString> AskForText(const QString &caption, const QString &prompt, const QString &value,
+                                  QWidget *parent)
+{
+    QInputDialog box(parent);
+    if (!parent)
+        box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    box.setWindowTitle(caption);
+    box.setLabelText(DisplayText(prompt));
+    box.setTextValue(value);
+    OpenBoxes().append(&box);
+    const int result = box.exec();
+    OpenBoxes().removeAll(&box);
+    if (result != QDialog::Accepted)
+        return std::nullopt;
+    return box.textValue();
+}
+
 } // namespace
 
 static InputResponder &TheInputResponder()
@@ -99,15 +118,10 @@ InputResponder SetInputResponder(InputResponder responder)
 
 bool InputQuery(const QString &caption, const QString &prompt, QString &value, QWidget *parent)
 {
-    std::optional<QString> answer;
-    if (TheInputResponder()) {
-        answer = TheInputResponder()(caption, prompt, value);
-    } else {
-        bool ok = false;
-        const QString text = QInputDialog::getText(parent, caption, DisplayText(prompt), QLineEdit::Normal, value, &ok);
-        if (ok)
-            answer = text;
-    }
+    if (BoxesEnded())
+        return false;
+    const std::optional<QString> answer = TheInputResponder() ? TheInputResponder()(caption, prompt, value)
+                                                              : AskForText(caption, prompt, value, parent);
     if (!answer)
         return false;
     value = *answer;
@@ -123,8 +137,8 @@ MessageResponder SetMessageResponder(MessageResponder responder)
 
 void CancelOpenMessageBoxes()
 {
-    const QList<QPointer<MessageWindow>> boxes = OpenBoxes();
-    for (const QPointer<MessageWindow> &box : boxes) {
+    const QList<QPointer<QDialog>> boxes = OpenBoxes();
+    for (const QPointer<QDialog> &box : boxes) {
         if (box)
             box->reject();
     }

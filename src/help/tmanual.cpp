@@ -19,6 +19,8 @@
 #include <QMenu>
 #include <QScreen>
 #include <QStyle>
+#include <QTreeWidgetItemIterator>
+#include <QWindow>
 
 namespace {
 const QString kCaption = QStringLiteral("User Guide");
@@ -94,6 +96,13 @@ TManual *TManual::ShowHelp(const QString &topic)
         viewer = new TManual;
         TheViewer() = viewer;
         viewer->LoadHelpFile(path);
+    }
+    // From a modal dialog's F1: the viewer becomes the dialog's own window, which the dialog's
+    // modality leaves free to use, and it stays open after the dialog closes.
+    QWidget *modal = QApplication::activeModalWidget();
+    if (modal && modal != viewer && modal->windowHandle()) {
+        viewer->winId();
+        viewer->windowHandle()->setTransientParent(modal->windowHandle());
     }
     if (viewer->isHidden())
         viewer->show();
@@ -258,7 +267,20 @@ bool TManual::LoadPage(int k)
     ui->Browser->setHtml(html);
     m_currentPage = k;
     TraceLine(QStringLiteral("Manual.ShowPage: ") + m_file.Pages()[k].name);
+    MarkInTabs(k);
     return true;
+}
+
+void TManual::MarkInTabs(int k)
+{
+    // The page shown is the one selected in the contents and the index, so the user sees where it is.
+    for (QTreeWidgetItemIterator it(ui->ContentTree); *it; ++it) {
+        if ((*it)->data(0, kPageRole).toInt() == k) {
+            ui->ContentTree->setCurrentItem(*it);
+            break;
+        }
+    }
+    ui->IndexList->setCurrentRow(k);
 }
 
 void TManual::UpdateCommands()

@@ -70,6 +70,7 @@ private:
     void UpdateCommands();
     void UpdateBackMenu();
     bool LoadPage(int k);
+    void MarkInTabs(int k);
     void NavigateTo(const QString &address);
     void RestoreWindowParams();
     // Back, Refresh and Home from the keyboard; true when the key was one of theirs.

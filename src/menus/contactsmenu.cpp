@@ -25,19 +25,29 @@ QString Caption(const QString &name)
     return caption;
 }
 
+// The theme's address card, else its icon of a vCard file (what the file manager shows).
 QIcon ContactIcon()
 {
+    if (QIcon::hasThemeIcon(QStringLiteral("x-office-address-book")))
+        return QIcon::fromTheme(QStringLiteral("x-office-address-book"));
     ShellItem card;
     card.kind = ShellItemKind::File;
     card.parsingPath = QStringLiteral("contact.vcf");
     return ShellItemIcon(card);
 }
 
-QAction *AddCommand(QWidget *parent, const QString &caption, int tag, const QString &bookPath)
+QIcon CommandIcon(int tag)
+{
+    return QIcon::fromTheme(tag == kAddContactTag ? QStringLiteral("contact-new") : QStringLiteral("edit-find"));
+}
+
+QAction *AddCommand(QWidget *parent, const QString &caption, int tag, const ContactsMenuOptions &options)
 {
     auto *action = new QAction(caption, parent);
+    if (options.showIcons)
+        action->setIcon(CommandIcon(tag));
     action->setData(tag);
-    action->setProperty(kBookProperty, bookPath);
+    action->setProperty(kBookProperty, options.bookPath);
     QObject::connect(action, &QAction::triggered, action, [action] { ContactExtrasClick(action); });
     parent->addAction(action);
     return action;
@@ -52,8 +62,8 @@ void AddSeparator(QWidget *parent)
 
 void AddCommands(QWidget *parent, const ContactsMenuOptions &options)
 {
-    AddCommand(parent, QStringLiteral("Add Contact..."), kAddContactTag, options.bookPath);
-    AddCommand(parent, QStringLiteral("Find Contact..."), kFindContactTag, options.bookPath);
+    AddCommand(parent, QStringLiteral("Add Contact..."), kAddContactTag, options);
+    AddCommand(parent, QStringLiteral("Find Contact..."), kFindContactTag, options);
     const QString application = DefaultApplicationFor(QStringLiteral("text/vcard"));
     if (!application.isEmpty()) {
         auto *open = new TBMenuItem(QStringLiteral("Open Address Book..."), parent);

@@ -1,6 +1,7 @@
 #include "menus/mainmenucommands.h"
 
 #include "dialogs/tabout.h"
+#include "dialogs/timportexport.h"
 #include "dialogs/trundialog.h"
 #include "dialogs/tshutdowndialog.h"
 #include "help/tmanual.h"
@@ -125,8 +126,27 @@ void MainMenuCommands::OpenAutoRunClick(QObject *sender)
 void MainMenuCommands::SettingsClick(QObject *sender)
 {
     // NOT BUILT YET: the settings dialog, opened (or brought to the front) at the page whose name
-    // is the caption without its "..."; until it exists the pages do nothing.
-    Q_UNUSED(sender)
+    // is the caption without its "..."; until it exists the pages do nothing, except "General...",
+    // which opens the import and export that the General page will offer.
+    const auto *page = qobject_cast<const QAction *>(sender);
+    if (page && page->text() == QLatin1String("General..."))
+        ShowImportExport();
+}
+
+void MainMenuCommands::ShowImportExport()
+{
+    if (!m_importExport) {
+        m_importExport = new TImportExport(m_components.bar);
+        m_importExport->setWindowModality(Qt::ApplicationModal);
+    }
+    m_importExport->show();
+    m_importExport->raise();
+    m_importExport->activateWindow();
+}
+
+TImportExport *MainMenuCommands::ImportExport() const
+{
+    return m_importExport;
 }
 
 void MainMenuCommands::Close1Popup()

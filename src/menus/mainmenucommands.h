@@ -9,6 +9,7 @@ class QAction;
 class QMenu;
 class QWidget;
 class TAbout;
+class TImportExport;
 class TRunDialog;
 class TShutDownDialog;
 
@@ -41,6 +42,8 @@ public:
     void AutoRunPopup();
     void OpenAutoRunClick(QObject *sender);
     void SettingsClick(QObject *sender);
+    // "Import / Export", one at a time, modal.
+    void ShowImportExport();
     void Close1Popup();
     void CloseProgramClick(QObject *sender);
     void Windows1Click();
@@ -50,6 +53,7 @@ public:
     // The dialogs while they are open (tests).
     TAbout *About() const;
     TRunDialog *RunDialog() const;
+    TImportExport *ImportExport() const;
 
 private:
     Components m_components;
@@ -57,4 +61,5 @@ private:
     QPointer<TAbout> m_about;
     QPointer<TRunDialog> m_run;
     QPointer<TShutDownDialog> m_shutDown;
+    QPointer<TImportExport> m_importExport;
 };

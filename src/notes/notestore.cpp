@@ -271,6 +271,19 @@ bool IsNoteFile(const QString &path)
     return table.LoadFromFile(path) && HasNoteFields(table);
 }
 
+bool LoadNoteFile(const QString &path, TMlb2 &table)
+{
+    if (table.LoadFromFile(path) && HasNoteFields(table))
+        return true;
+    table.Clear();
+    return false;
+}
+
+void MakeEmptyNoteTable(TMlb2 &table)
+{
+    MakeEmptyStore(table);
+}
+
 StoredNote ReadNote(int id)
 {
     StoredNote note;

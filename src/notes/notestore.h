@@ -12,6 +12,8 @@
 #include <QString>
 #include <QStringList>
 
+class TMlb2;
+
 // The id of a note window's note before it is stored.
 constexpr int kNewNoteId = -1;
 
@@ -68,6 +70,11 @@ QStringList NoteCategories(const QList<NoteHeading> &headings);
 
 // True when the file reads as a record file whose fields are exactly the note store's five.
 bool IsNoteFile(const QString &path);
+// Reads a note file (the store or a note exchange file) into table; false, with table empty, when
+// it cannot be read or is no note file.
+bool LoadNoteFile(const QString &path, TMlb2 &table);
+// Empties table down to the note store's five fields and no records.
+void MakeEmptyNoteTable(TMlb2 &table);
 
 // The text of the note with this id, as the note window edits it; found is false when the store
 // holds no such note.

@@ -438,9 +438,12 @@ bool TShowNote::ChoosePageSetup(QPrinter &printer)
 
 void TShowNote::PageSetup1Click()
 {
-    PreparePrinter();
-    if (ChoosePageSetup(m_printer))
-        m_pageSetup = NotePageSetup::FromPageLayout(m_printer.pageLayout());
+    // A printer of its own: the page set-up dialog refuses one that last printed into a file.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setFullPage(true);
+    printer.setPageLayout(m_pageSetup.ToPageLayout());
+    if (ChoosePageSetup(printer))
+        m_pageSetup = NotePageSetup::FromPageLayout(printer.pageLayout());
 }
 
 bool TShowNote::ChoosePrinter(QPrinter &printer)

@@ -17,6 +17,7 @@
 #include "dialogs/taddalias.h"
 #include "dialogs/taddhotkey.h"
 #include "dialogs/taddtoinfobar.h"
+#include "dialogs/timportexport.h"
 #include "dialogs/trundialog.h"
 #include "dialogs/tshutdowndialog.h"
 #include "platform/fake/fakesystemsource.h"
@@ -48,9 +49,15 @@ const Factory kRun = [](QTreeWidget *) { return new TRunDialog; };
 const Factory kShutDown = [](QTreeWidget *) { return new TShutDownDialog; };
 const Factory kAddURL = [](QTreeWidget *) { return new TAddURL; };
 const Factory kPathBrowser = [](QTreeWidget *) { return new TPathBrowserWnd; };
-const Factory kContactDetails = [](QTreeWidget *) { return new TContactDetails(VCard{}); };
+const Factory kContactDetails = [](QTreeWidget *) {
+    VCard card;
+    card.emails = {{"ann@example.org", {}, 100}};
+    card.urls = {{"example.org", {}, 100}};
+    return new TContactDetails(card);
+};
 const Factory kAddContact = [](QTreeWidget *) { return new TAddContact(QString()); };
 const Factory kFindContact = [](QTreeWidget *) { return new TFindContact(QString()); };
+const Factory kImportExport = [](QTreeWidget *) { return new TImportExport; };
 
 // The text a component shows: a label's or a button's caption, nothing for the others.
 QString ShownText(const QWidget *widget)
@@ -157,6 +164,21 @@ void DialogTable()
                                                  "Button1=&Open", "Button2=Close", "Button3=Help"}
                                   << QStringList{"Label1>Edit1", "Label2>ListBox1"}
                                   << QStringList{"Edit1", "ListBox1", "Button2", "Button3"} << "Button2";
+    // The wizard's labels name the action ("Export Menu File:"); its fields have no accelerators,
+    // Tab reaches the chosen action (the arrows the other one), and "Next >" is disabled until a
+    // file is named.
+    QTest::newRow("Import / Export") << kImportExport << "ImportExport" << "Import / Export" << "import-export.html"
+                                     << QStringList{"Image1", "Label41=Import/Export - Step 1 / 2", "PageControl1",
+                                                    "TabSheet1", "TabSheet2", "TabSheet3", "RadioButton1=Export",
+                                                    "RadioButton2=Import", "Label1=Export Menu File:", "Edit1",
+                                                    "Button1=Browse...", "Label3=Export Note File:", "Edit2",
+                                                    "Button4=Browse...", "Label4=Export Theme File:", "Edit3",
+                                                    "Button6=Browse...", "TreeView1", "Label2", "Label5",
+                                                    "Button7=< &Back", "Button2=&Next >", "Button3=&Cancel"}
+                                     << QStringList{}
+                                     << QStringList{"RadioButton1", "Edit1", "Button1", "Edit2",
+                                                    "Button4", "Edit3", "Button6", "Button3"}
+                                     << "Button2";
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "foundation/datafiles.h"
 #include "foundation/messages.h"
 #include "foundation/pathmacros.h"
+#include "platform/fake/fakeapplicationsmenu.h"
 #include "platform/fake/fakesystemsource.h"
 #include "platform/scopedservice.h"
 #include "testenv.h"
@@ -58,7 +59,8 @@ private Q_SLOTS:
     void openAtPath_data();
     void openAtPath();
     void treeIsReadAgainAtEveryExpansion();
-    void mergedProgramsListedOnce();
+    void programsListTheApplicationsMenu();
+    void mergedDesktopListedOnce();
     void customMenusAndNotes();
     void restrictedToUrls();
     void newFolder_data();
@@ -69,6 +71,8 @@ private:
     std::unique_ptr<TestHome> m_home;
     std::unique_ptr<FakeSystemSource> m_machine;
     std::unique_ptr<ScopedService<SystemSource>> m_useMachine;
+    std::unique_ptr<FakeApplicationsMenu> m_applications;
+    std::unique_ptr<ScopedService<ApplicationsMenu>> m_useApplications;
     QStringList m_boxes;
     std::optional<QString> m_folderName;
 };
@@ -77,9 +81,8 @@ void TestPathBrowser::init()
 {
     m_home = std::make_unique<TestHome>();
     m_home->writeFile(".config/user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/Docs\"\nXDG_DESKTOP_DIR=\"$HOME/Desk\"\n");
-    for (const char *folder : {"Docs/Work/Old", "Docs/Letters", "Docs/.hidden", "data/Music",
-                               ".local/share/applications/Games/Cards", ".local/share/applications/Mine",
-                               "usr/share/applications/Games", "usr/share/applications/Office",
+    for (const char *folder : {"Docs/Work/Old", "Docs/Letters", "Docs/.hidden", "data/Music", "Desk/Photos/2026",
+                               "Desk/Mine", "usr/share/quorix/desktop/photos", "usr/share/quorix/desktop/Shared",
                                ".local/share/Brenmoor/Quorix/Favorites/Daily"})
         QDir().mkpath(Root() + "/" + folder);
     m_home->writeFile("Docs/file.txt", "files are never listed");
@@ -89,6 +92,12 @@ void TestPathBrowser::init()
                          {'D', Root() + "/data/", "/dev/sdb1", "Data", DriveType::Fixed},
                          {'E', {}, "/dev/sr0", "", DriveType::CdRom}};
     m_useMachine = std::make_unique<ScopedService<SystemSource>>(*m_machine);
+    m_applications = std::make_unique<FakeApplicationsMenu>();
+    m_applications->AddFolder("Games/Cards", "Cards");
+    m_applications->AddFolder("Office", "Office");
+    m_applications->AddFolder("Accessories", "Accessories");
+    m_applications->AddApplication("Games", "/usr/share/applications/x.desktop", "X");
+    m_useApplications = std::make_unique<ScopedService<ApplicationsMenu>>(*m_applications);
     IniFile settings(DataFilePath(dfSettings));
     settings.WriteString("alias", "$ZZTOP$", Root() + "/data");
     settings.WriteString("alias", "$ABC$", Root() + "/Docs");
@@ -108,6 +117,8 @@ void TestPathBrowser::cleanup()
 {
     SetInputResponder({});
     SetMessageResponder({});
+    m_useApplications.reset();
+    m_applications.reset();
     m_useMachine.reset();
     m_machine.reset();
     m_home.reset();
@@ -205,17 +216,38 @@ void TestPathBrowser::treeIsReadAgainAtEveryExpansion()
     QCOMPARE(browser.ChosenPath(), "$MYDOC$/Archive");
 }
 
-void TestPathBrowser::mergedProgramsListedOnce()
+void TestPathBrowser::programsListTheApplicationsMenu()
 {
     TPathBrowserWnd browser;
     QVERIFY(browser.SelectBase("$PROGRAMS$"));
     QTreeWidgetItem *root = browser.TreeView1->topLevelItem(0);
-    QCOMPARE(ChildCaptions(root), (QStringList{"Games", "Mine", "Office"}));
+    // The categories of the Programs menu, applications left out.
+    QCOMPARE(ChildCaptions(root), (QStringList{"Accessories", "Games", "Office"}));
     QTreeWidgetItem *games = Child(root, "Games");
+    QCOMPARE(games->childCount(), 1);
+    QCOMPARE(Child(root, "Office")->childCount(), 0);
     browser.TreeView1->setCurrentItem(games);
     QCOMPARE(browser.ChosenPath(), "$PROGRAMS$/Games");
     games->setExpanded(true);
     QCOMPARE(ChildCaptions(games), QStringList{"Cards"});
+    browser.TreeView1->setCurrentItem(Child(games, "Cards"));
+    QCOMPARE(browser.ChosenPath(), "$PROGRAMS$/Games/Cards");
+}
+
+void TestPathBrowser::mergedDesktopListedOnce()
+{
+    TPathBrowserWnd browser;
+    QVERIFY(browser.SelectBase("$DESKTOP$"));
+    QTreeWidgetItem *root = browser.TreeView1->topLevelItem(0);
+    // "photos" of the shared desktop is the user's "Photos" under another spelling: listed once.
+    QCOMPARE(ChildCaptions(root), (QStringList{"Mine", "Photos", "Shared"}));
+    QTreeWidgetItem *photos = Child(root, "Photos");
+    browser.TreeView1->setCurrentItem(photos);
+    QCOMPARE(browser.ChosenPath(), "$DESKTOP$/Photos");
+    photos->setExpanded(true);
+    QCOMPARE(ChildCaptions(photos), QStringList{"2026"});
+    browser.TreeView1->setCurrentItem(Child(root, "Shared"));
+    QCOMPARE(browser.ChosenPath(), "$DESKTOP$/Shared");
 }
 
 void TestPathBrowser::customMenusAndNotes()

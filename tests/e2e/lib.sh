@@ -17,11 +17,12 @@ source "$SOURCE_DIR/scripts/xsession.sh"
 unset QT_QPA_PLATFORM
 TEST_HOME=$(mktemp -d)
 # The program's folder: a link to the built program (a copy across file systems) beside the
-# default data files. The trace of "/debug" is TRACE_FILE.
+# default data files and the user guide. The trace of "/debug" is TRACE_FILE.
 PROGRAM_DIR=$TEST_HOME/program
 mkdir -p "$PROGRAM_DIR"
 ln "$PROGRAM" "$PROGRAM_DIR/quorix" 2>/dev/null || cp "$PROGRAM" "$PROGRAM_DIR/quorix"
 ln -s "$BUILD_DIR/Default" "$PROGRAM_DIR/Default"
+[[ -d "$BUILD_DIR/Help" ]] && ln -s "$BUILD_DIR/Help" "$PROGRAM_DIR/Help"
 PROGRAM=$PROGRAM_DIR/quorix
 TRACE_FILE=$PROGRAM_DIR/debug.txt
 export HOME=$TEST_HOME XDG_DATA_HOME=$TEST_HOME/.local/share XDG_CONFIG_HOME=$TEST_HOME/.config \
@@ -52,14 +53,15 @@ now_ms() { local t=${EPOCHREALTIME/[.,]/}; echo $((t / 1000)); }
 
 # Waits up to $2 seconds (default 10) for a command to succeed, trying it every 50 ms; the command
 # is tried once more at the deadline.
+# (Its locals are prefixed: the command is evaluated here and sees the caller's variables.)
 wait_for() {
-    local command=$1 seconds=${2:-10}
-    local deadline=$(($(now_ms) + ${seconds%.*} * 1000))
-    while (($(now_ms) < deadline)); do
-        eval "$command" >/dev/null 2>&1 && return 0
+    local _wait_command=$1 _wait_seconds=${2:-10}
+    local _wait_deadline=$(($(now_ms) + ${_wait_seconds%.*} * 1000))
+    while (($(now_ms) < _wait_deadline)); do
+        eval "$_wait_command" >/dev/null 2>&1 && return 0
         sleep 0.05
     done
-    eval "$command" >/dev/null 2>&1
+    eval "$_wait_command" >/dev/null 2>&1
 }
 
 # A data folder that has been used before: the defaults with first use done, so no question
@@ -163,8 +165,8 @@ focus_window() { xdotool getwindowfocus 2>/dev/null; }
 # wait_for_picture NAME CHECK [SECONDS]: takes screenshots into $SCREEN_DIR/NAME.png until the
 # command CHECK, given the picture's path, succeeds (the screen shows what the test waits for).
 wait_for_picture() {
-    local name=$1 check=$2 seconds=${3:-10} picture=$SCREEN_DIR/$1.png
-    wait_for "import -window root '$picture' && $check '$picture'" "$seconds"
+    local _picture=$SCREEN_DIR/$1.png
+    wait_for "import -window root '$_picture' && $2 '$_picture'" "${3:-10}"
 }
 
 # Waits up to $2 seconds for process $1 to end; returns 1 when it is still running.

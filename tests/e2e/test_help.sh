@@ -2,7 +2,7 @@
 # The user guide as a user meets it: "Help..." in "Main" opens the viewer at the about page; a
 # search lists pages and Enter on a result shows it; a link between pages is followed inside the
 # viewer and Alt+Left (Back) returns; F1 in the About box opens its topic; the viewer keeps its
-# place in the registry store when it closes.
+# place in the registry store when it closes, and goes with the bar when the bar closes.
 source "$(dirname "$0")/lib.sh" "$@"
 
 prepare_data_folder
@@ -10,7 +10,7 @@ start_quorix /debug
 wait_for_bar || fail "the bar did not appear"
 bar=$(bar_window)
 read -r bx by bw bh < <(window_geometry "$bar")
-trace=$PROGRAM_DIR/debug.txt
+trace=$TRACE_FILE
 
 viewer_window() { xdotool search --name '^Quorix - User Guide$' 2>/dev/null | head -n 1; }
 # The name of the page the viewer showed last.
@@ -92,5 +92,10 @@ wait_for '[[ -z "$(viewer_window)" ]]' 10 || fail "Escape did not close the view
 grep -qi '^wndparams=[0-9A-F]\{34\}$' "$REGISTRY" || fail "no 17-byte wndparams in $REGISTRY"
 pass "closing the viewer stored its place"
 
+# --- the viewer goes with the bar ---------------------------------------------------------------------
+open_main
+xdotool key Up Up Return
+wait_for '[[ -n "$(viewer_window)" ]]' 15 || fail "Help... opened no viewer the second time"
 kill -TERM "$QUORIX_PID"
-wait_for_exit "$QUORIX_PID" 10 || fail "the bar did not end"
+wait_for_exit "$QUORIX_PID" 10 || fail "Quorix did not end while the viewer was open"
+pass "closing the bar with the viewer open ended Quorix"

@@ -3,6 +3,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -40,6 +42,9 @@ private Q_SLOTS:
     void answers();
     void sessionEndClosesOpenBoxes();
     void storedLineBreaksAreShown();
+    void inputBox_data();
+    void inputBox();
+    void inputResponderAnswers();
     // Last: the session's end is for good.
     void sessionEndRefusesNewBoxes();
 };
@@ -91,6 +96,64 @@ void TestMessages::storedLineBreaksAreShown()
     QCOMPARE(DisplayText("Error\r\rNo such file.\r\nTry again."), QStringLiteral("Error\n\nNo such file.\nTry again."));
 }
 
+void TestMessages::inputBox_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("confirmed");
+    QTest::addColumn<QString>("value");
+
+    QTest::newRow("typing replaces the preset name, Enter confirms") << "enter" << true << "Home";
+    QTest::newRow("Escape keeps the old name") << "escape" << false << "Work";
+    QTest::newRow("session end keeps the old name") << "session end" << false << "Work";
+}
+
+void TestMessages::inputBox()
+{
+    QFETCH(QString, how);
+    QFETCH(bool, confirmed);
+    QFETCH(QString, value);
+    QString shownPrompt;
+    QString shownCaption;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        shownCaption = box->windowTitle();
+        shownPrompt = box->labelText();
+        auto *field = box->findChild<QLineEdit *>();
+        QVERIFY(field);
+        QTest::keyClicks(field, "Home");
+        if (how == "enter")
+            QTest::keyClick(field, Qt::Key_Return);
+        else if (how == "escape")
+            QTest::keyClick(field, Qt::Key_Escape);
+        else
+            CancelOpenMessageBoxes();
+        if (box->isVisible())   // the box ignored what was done: cancel it instead of hanging
+            box->reject();
+    });
+    QString name = "Work";
+    QCOMPARE(InputQuery("Rename", "New Name:", name), confirmed);
+    QCOMPARE(name, value);
+    QCOMPARE(shownCaption, QStringLiteral("Rename"));
+    QCOMPARE(shownPrompt, QStringLiteral("New Name:"));
+}
+
+void TestMessages::inputResponderAnswers()
+{
+    QString askedPrompt;
+    SetInputResponder([&](const QString &, const QString &prompt, const QString &value) -> std::optional<QString> {
+        askedPrompt = prompt;
+        return value == "first" ? std::optional<QString>("second") : std::nullopt;
+    });
+    QString name = "first";
+    QVERIFY(InputQuery("Rename", "New Name:", name));
+    QCOMPARE(name, QStringLiteral("second"));
+    QCOMPARE(askedPrompt, QStringLiteral("New Name:"));
+    QVERIFY(!InputQuery("Rename", "New Name:", name));
+    QCOMPARE(name, QStringLiteral("second"));
+    SetInputResponder({});
+}
+
 void TestMessages::sessionEndRefusesNewBoxes()
 {
     int shown = 0;
@@ -101,6 +164,8 @@ void TestMessages::sessionEndRefusesNewBoxes()
     EndMessageBoxes();
     QCOMPARE(TCustomMessageBox("After the end?", {"OK"}, 0, 0), -1);
     QCOMPARE(AskQuestion("Continue?"), false);
+    QString name = "Work";
+    QVERIFY(!InputQuery("Rename", "New Name:", name));
     QCOMPARE(shown, 0);
 }
 

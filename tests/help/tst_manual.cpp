@@ -3,6 +3,8 @@
 // place the window keeps between sessions.
 #include "foundation/messages.h"
 #include "help/backlist.h"
+#include "help/helpfilelocation.h"
+#include "help/qdsfile.h"
 #include "help/tmanual.h"
 #include "help/windowparams.h"
 #include "platform/fake/fakeregistrystore.h"
@@ -12,6 +14,7 @@
 #include "testenv.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -121,6 +124,7 @@ private Q_SLOTS:
     void showHelpWithoutAFile();
     void showHelpKeepsOneViewer();
     void placementIsKeptInTheRegistryStore();
+    void theGuideHasEveryTopicTheProgramOpens();
 
 private:
     TManual *Viewer(const QByteArray &file = GuideFile());
@@ -368,6 +372,8 @@ void TestManual::contentsAndIndexOpenPages()
     QCOMPARE(tree->topLevelItem(4)->text(0), QStringLiteral("Page E"));
     Q_EMIT tree->itemClicked(tree->topLevelItem(4), 0);
     QCOMPARE(viewer->CurrentPage(), 4);
+    viewer->ShowPageByName(QStringLiteral("h"));
+    QCOMPARE(tree->currentItem(), tree->topLevelItem(7));   // the page shown is marked in the tabs
     auto *index = viewer->findChild<QListWidget *>("IndexList");
     QCOMPARE(index->count(), 14);
     QCOMPARE(index->item(12)->text(), QStringLiteral("Aliases of an empty page"));
@@ -375,6 +381,7 @@ void TestManual::contentsAndIndexOpenPages()
     index->setCurrentRow(6);
     QTest::keyClick(index, Qt::Key_Return);
     QCOMPARE(viewer->CurrentPage(), 6);
+    QCOMPARE(index->currentRow(), 6);
 }
 
 void TestManual::searchFindsPages_data()
@@ -493,6 +500,30 @@ void TestManual::placementIsKeptInTheRegistryStore()
     TManual *again = Viewer();
     QCOMPARE(again->size(), QSize(640, 480));
     QCOMPARE(again->pos(), QPoint(params.left, params.top));
+}
+
+void TestManual::theGuideHasEveryTopicTheProgramOpens()
+{
+    // The guide the build packed beside the program, as ShowHelp finds it.
+    const QString path = HelpFilePath();
+    QVERIFY2(!path.isEmpty(), "no Help/quorix.qds beside the built program");
+    QdsFile guide;
+    QVERIFY(guide.Open(path));
+    QVERIFY(guide.Header().hasResources);
+    QVERIFY(QFileInfo(guide.ResourceLocation() + QStringLiteral("/guide.css")).isFile());
+    QCOMPARE(guide.Header().defaultPage, QStringLiteral("general-about"));
+    const QStringList topics = {"general-about", "settings_general.html", "settings_alias.html",
+                                "settings_hotkeys.html", "settings_infobar.html", "settings_marquee.html",
+                                "settings_menu.html", "settings_theme.html", "settings_alphablend.html",
+                                "settings_menudesigner.html", "settings_addmenu.html", "themenu_urlsmenu.html",
+                                "themenu_contactsmenu.html"};
+    for (const QString &topic : topics) {
+        const int k = guide.PageByName(topic);
+        QVERIFY2(k >= 0, qPrintable(topic));
+        QString html;
+        QVERIFY2(guide.ReadPage(k, html) && html.contains(QStringLiteral("<h1>")), qPrintable(topic));
+        QVERIFY2(!html.contains(QStringLiteral("&qdsres;")), qPrintable(topic));   // pictures and style sheet found
+    }
 }
 
 QTEST_MAIN(TestManual)

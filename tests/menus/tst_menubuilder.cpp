@@ -356,12 +356,17 @@ void TestMenuBuilder::programsFollowTheApplicationsMenu()
     QFETCH(int, maxNumber);
     QFETCH(QStringList, captions);
     QFETCH(QStringList, asked);
+    // The entries sit in the user's applications folder, where a desktop entry may be launched.
+    const QString apps = Root() + QStringLiteral("/.local/share/applications/");
+    for (const char *name : {"writer", "sheet", "merge", "chess", "calc"})
+        m_home->writeFile(QStringLiteral(".local/share/applications/%1.desktop").arg(QLatin1String(name)),
+                          "[Desktop Entry]\nType=Application\nName=x\nExec=true\n");
     FakeApplicationsMenu applications;
-    applications.AddApplication("Office", "/apps/writer.desktop", "Writer");
-    applications.AddApplication("Office", "/apps/sheet.desktop", "Sheet");
-    applications.AddApplication("Office/Letters", "/apps/merge.desktop", "Mail Merge");
-    applications.AddApplication("Games", "/apps/chess.desktop", "Chess");
-    applications.AddApplication("", "/apps/calc.desktop", "Calculator");
+    applications.AddApplication("Office", apps + "writer.desktop", "Writer");
+    applications.AddApplication("Office", apps + "sheet.desktop", "Sheet");
+    applications.AddApplication("Office/Letters", apps + "merge.desktop", "Mail Merge");
+    applications.AddApplication("Games", apps + "chess.desktop", "Chess");
+    applications.AddApplication("", apps + "calc.desktop", "Calculator");
     ScopedService<ApplicationsMenu> useApplications(applications);
     m_builder->SetMaxNumber(maxNumber);
     WriteDefinitions(Entry(QStringLiteral("[menu]\nitem0000=active:\"1\"; itemtype:\"0\"; name:\"P\"; path:\"%1\";\n")
@@ -379,7 +384,7 @@ void TestMenuBuilder::programsFollowTheApplicationsMenu()
     menu->actions().last()->trigger();
     QCOMPARE(launcher.Records().size(), 1);
     QCOMPARE(launcher.Records()[0].action, QStringLiteral("desktop-entry"));
-    QVERIFY(launcher.Records()[0].target.startsWith("/apps/"));
+    QVERIFY(launcher.Records()[0].target.startsWith(apps));
 }
 
 void TestMenuBuilder::recentFiles_data()
