@@ -31,7 +31,7 @@ for target in build-fuzz/tests/fuzz/fuzz_*; do
     name=$(basename "$target")
     corpus=$(mktemp -d)
     [[ -d tests/fuzz/corpus/$name ]] && cp -r "tests/fuzz/corpus/$name/." "$corpus/"
-    if "$target" "$corpus" -max_total_time="$QUORIX_FUZZ_SECONDS" -rss_limit_mb=2048 -timeout=10 \
+    if "$target" "$corpus" -max_total_time="$QUORIX_FUZZ_SECONDS" -rss_limit_mb=2048 -timeout=10 -max_len=262144 \
         -print_final_stats=0 >"build-fuzz/$name.log" 2>&1; then
         echo "$name: clean ($(grep -c '' "build-fuzz/$name.log") log lines)"
     else

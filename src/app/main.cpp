@@ -3,6 +3,7 @@
 #include "foundation/appinfo.h"
 #include "foundation/builtinimages.h"
 #include "foundation/datafiles.h"
+#include "foundation/fileproblemreports.h"
 #include "foundation/messages.h"
 #include "app/tmainmenu.h"
 #include "foundation/tracelog.h"
@@ -11,6 +12,7 @@
 #include "platform/terminationsignals.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <memory>
 
 namespace {
@@ -19,12 +21,32 @@ const QString kAlreadyRunning = QStringLiteral(
 const QString kFilesMissing = QStringLiteral(
     "Error\r\rImportant files are missing or not the correct version. Please reinstall Quorix.");
 
-int RunBar(QApplication &app)
+// The session ending closes every box as cancelled, then the bar the clean way, once the box's own
+// event loop has returned.
+void EndSession(QPointer<QWidget> bar)
+{
+    EndMessageBoxes();
+    QMetaObject::invokeMethod(
+        qApp,
+        [bar] {
+            if (bar)
+                bar->close();
+            else
+                QCoreApplication::quit();
+        },
+        Qt::QueuedConnection);
+}
+
+int RunBar(QApplication &app, TerminationSignals &signals)
 {
     TD dataModule;
     auto bar = std::make_unique<TMainMenu>();
-    TerminationSignals signals;
-    QObject::connect(&signals, &TerminationSignals::TerminationRequested, bar.get(), &QWidget::close);
+    const QPointer<QWidget> barWindow(bar.get());
+    QObject::connect(&signals, &TerminationSignals::TerminationRequested, bar.get(),
+                     [barWindow] { EndSession(barWindow); });
+    // A signal caught while the bar was being made (during a first-use question) ends it now.
+    if (TerminationSignals::Requested())
+        EndSession(barWindow);
     bar->show();
     const int result = app.exec();
     bar.reset(); // the bar goes before the data module
@@ -34,6 +56,7 @@ int RunBar(QApplication &app)
 
 int main(int argc, char *argv[])
 {
+    TerminationSignals::InstallHandlers();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorix"));
     QApplication::setApplicationDisplayName(kAppTitle);
@@ -42,6 +65,11 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(ImageListOrig(biQuorix));
     SetTraceFromArguments(QApplication::arguments());
     SetUpIconTheme();
+    FileProblemReports::WatchAtomicWrites();
+
+    // Until the bar exists, a termination signal only cancels the start-up boxes.
+    TerminationSignals signals;
+    QObject::connect(&signals, &TerminationSignals::TerminationRequested, &app, [] { EndMessageBoxes(); });
 
     SingleInstanceLock lock(kInstanceLockName);
     if (!lock.TryAcquire()) {
@@ -52,5 +80,7 @@ int main(int argc, char *argv[])
         ShowMessageBox(QStringLiteral("Quorix"), kFilesMissing, MessageIcon::Error);
         return 0;
     }
-    return RunBar(app);
+    if (TerminationSignals::Requested())
+        return 0;
+    return RunBar(app, signals);
 }

@@ -1,5 +1,7 @@
 #include "app/tmainmenu.h"
 
+#include "foundation/fileproblemreports.h"
+
 #include "foundation/appinfo.h"
 #include "foundation/barrequests.h"
 #include "foundation/builtinimages.h"
@@ -15,6 +17,7 @@
 #include "core/hotkeycommands.h"
 #include "core/hotkeytable.h"
 #include "core/td.h"
+#include "help/tmanual.h"
 #include "infobar/infobar.h"
 #include "infobar/marquee.h"
 #include "menus/barpopupplacer.h"
@@ -23,6 +26,7 @@
 #include "menus/menubuilder.h"
 #include "menus/runbox.h"
 #include "menus/tbmenuitem.h"
+#include "notes/opennote.h"
 #include "platform/registrystore.h"
 #include "platform/windowsystem.h"
 #include "platform/xdgpaths.h"
@@ -179,6 +183,9 @@ void TMainMenu::BuildMainMenu()
 
     connect(RefreshMenu1, &QAction::triggered, this, &TMainMenu::RefreshMenu1Click);
     connect(&BarRequests::Instance(), &BarRequests::RefreshRequested, this, &TMainMenu::RefreshMenu1Click);
+    // F1 in a dialog and the About box's "Help" open the viewer at their page.
+    connect(&BarRequests::Instance(), &BarRequests::HelpRequested, this,
+            [](const QString &topic) { TManual::ShowHelp(topic); });
     connect(Explode1, &QAction::triggered, this, &TMainMenu::Explode1Click);
 
     m_popupPlacer = new TBarPopupPlacer(M);
@@ -202,6 +209,10 @@ void TMainMenu::FormCreate()
 void TMainMenu::ApplyFirstUseSteps()
 {
     IniFile settings(DataFilePath(dfSettings));
+    // A settings file that exists but cannot be read is no first start: ReadSettings has said
+    // why, and nothing is written over it.
+    if (!settings.IsReadable())
+        return;
     settings.SetAutoSave(false);
     const bool firstUse = settings.ReadBool(QStringLiteral("generel"), QStringLiteral("firstuse"), true);
     settings.WriteBool(QStringLiteral("generel"), QStringLiteral("firstuse"), false);
@@ -241,7 +252,10 @@ void TMainMenu::AddSpecialFolderItems()
 void TMainMenu::ReadSettings()
 {
     TraceLine(QStringLiteral("ReadSettings: begin"));
-    m_settings = ReloadSettings().bar;
+    const SettingsModel &model = ReloadSettings();
+    if (!model.File().IsReadable())
+        FileProblemReports::ReportNotRead(model.Path(), model.File().ReadError());
+    m_settings = model.bar;
     m_settings.wabFileName = AddressBookPath(m_settings.wabFileName);
     if (TD *dataModule = TD::Instance())
         dataModule->CheckTaskbar();
@@ -308,6 +322,7 @@ void TMainMenu::GenerateMenu()
     TraceLine(QStringLiteral("GenerateMenu: begin"));
     m_menuBuilder->SetMaxNumber(m_settings.maxNumber);
     m_menuBuilder->SetShowIcons(m_settings.showIcons);
+    m_menuBuilder->SetAddressBookPath(m_settings.wabFileName);
     m_commands->SetShowIcons(m_settings.showIcons);
     m_menuBuilder->GenerateMenu(M, kFirstGeneratedEntry);
     m_popupPlacer->WatchBarMenus();
@@ -361,6 +376,9 @@ void TMainMenu::RefreshMenu1Click()
 
 void TMainMenu::Explode1Click()
 {
+    // Open notes first, each with its own question: the bar ends only when none stays open.
+    if (!CloseNoteWindows())
+        return;
     close();
 }
 

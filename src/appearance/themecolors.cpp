@@ -42,18 +42,28 @@ ThemeColors DefaultThemeColors()
     return colors;
 }
 
-std::optional<ThemeColors> ReadThemeColors(const IniFile &ini, const QString &section, QString *error)
+std::optional<ThemeColors> ReadThemeColors(const IniFile &ini, const QString &section, QString *error,
+                                           QString *badKey)
 {
     ThemeColors colors{};
     for (const ThemeColorKey &key : kKeys) {
         const QString text = ini.ReadString(section, QLatin1String(key.key), QLatin1String(key.defaultText));
         const std::optional<TColor> color = ParseThemeColor(text, error);
-        if (!color)
+        if (!color) {
+            if (badKey)
+                *badKey = QLatin1String(key.key);
             return std::nullopt;
+        }
         colors.*key.member = *color;
     }
     colors.infobarProgressFontStyles = ini.ReadInteger(section, kThemeFontStylesKey, 0) & fsAllStyles;
     return colors;
+}
+
+QString ThemeColorErrorText(const QString &error, const QString &file, const QString &section,
+                            const QString &key)
+{
+    return error + QStringLiteral("\r\rFile: %1\rSection: [%2]\rKey: %3").arg(file, section, key);
 }
 
 void WriteThemeColors(IniFile &ini, const QString &section, const ThemeColors &colors)

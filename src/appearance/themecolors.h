@@ -60,8 +60,13 @@ ThemeColors DefaultThemeColors();
 // Reads a theme section; missing keys take their defaults. One unreadable colour text fails the
 // whole read: nothing is returned and *error receives the message for the user, so the caller keeps
 // the colours it had.
+// *badKey (when given) receives the name of the key whose text could not be read.
 std::optional<ThemeColors> ReadThemeColors(const IniFile &ini, const QString &section,
-                                           QString *error = nullptr);
+                                           QString *error = nullptr, QString *badKey = nullptr);
+// The message for a colour that could not be read: the conversion error, then where it stands, so
+// that the user can find the key to mend.
+QString ThemeColorErrorText(const QString &error, const QString &file, const QString &section,
+                            const QString &key);
 // Writes the seventeen keys in their order, colours as signed 32-bit integers. An IniFile that
 // saves automatically saves once per key: batch with SetAutoSave(false) and UpdateFile().
 void WriteThemeColors(IniFile &ini, const QString &section, const ThemeColors &colors);

@@ -15,7 +15,20 @@ bool WriteAll(QIODevice &device, const QByteArray &data)
     }
     return true;
 }
+
+AtomicWriteObserver &Observer()
+{
+    static AtomicWriteObserver observer;
+    return observer;
+}
 } // namespace
+
+AtomicWriteObserver SetAtomicWriteObserver(AtomicWriteObserver observer)
+{
+    AtomicWriteObserver old = std::move(Observer());
+    Observer() = std::move(observer);
+    return old;
+}
 
 AtomicWriteResult WriteFileAtomicallyWithResult(const QString &path, const QByteArray &data, QString *error)
 {
@@ -38,5 +51,11 @@ AtomicWriteResult WriteFileAtomicallyWithResult(const QString &path, const QByte
 
 bool WriteFileAtomically(const QString &path, const QByteArray &data)
 {
-    return WriteFileAtomicallyWithResult(path, data) == AtomicWriteResult::Written;
+    QString error;
+    const bool written = WriteFileAtomicallyWithResult(path, data, &error) == AtomicWriteResult::Written;
+    if (Observer()) {
+        const AtomicWriteObserver observer = Observer(); // it may show a box that writes again
+        observer(path, written, error);
+    }
+    return written;
 }

@@ -72,6 +72,11 @@ IniFile::IniFile(const QString &path) : m_store(std::make_unique<Store>()), m_pa
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
         return; // a new file
+    // A FIFO or a device would block the open until someone writes to it.
+    if (info.exists() && !info.isDir() && !info.isFile()) {
+        Refuse(QStringLiteral("it is not a regular file"));
+        return;
+    }
     QFile file(path);
     if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
         Refuse(QStringLiteral("it cannot be opened"));

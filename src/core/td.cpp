@@ -9,9 +9,11 @@
 #include "core/hotkeycommands.h"
 #include "infobar/infobarvalue.h"
 #include "infobar/marqueevalues.h"
+#include "notes/notestore.h"
 #include "platform/iconthemesource.h"
 #include "platform/substitutetaskbar.h"
 
+#include <QDir>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QIcon>
@@ -41,6 +43,8 @@ TD *TD::Instance()
 
 void TD::DataModuleCreate()
 {
+    // The notes menu and the note windows expect a store to read, even before the first note.
+    CreateNoteStore();
     // Qt on X11 does not follow the desktop's icon theme by itself.
     IconThemeSource &iconThemes = Current<IconThemeSource>();
     connect(&iconThemes, &IconThemeSource::IconThemeChanged, this, &TD::DesktopIconThemeChanged);
@@ -91,10 +95,13 @@ void TD::ApplyTheme(QWidget *form)
     if (!bar || form != m_barWindow)
         return;
     QString error;
-    const std::optional<ThemeColors> colors =
-        ReadThemeColors(CurrentSettings().File(), QStringLiteral("theme"), &error);
+    QString badKey;
+    const IniFile &settings = CurrentSettings().File();
+    const QString section = QStringLiteral("theme");
+    const std::optional<ThemeColors> colors = ReadThemeColors(settings, section, &error, &badKey);
     if (!colors) {
-        ShowMessageBox(kAppTitle, error, MessageIcon::Error);
+        ShowMessageBox(kAppTitle, ThemeColorErrorText(error, QDir::toNativeSeparators(settings.FileName()), section, badKey),
+                       MessageIcon::Error);
         return;
     }
     m_themeColors = *colors;

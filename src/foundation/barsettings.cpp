@@ -7,33 +7,49 @@
 namespace {
 
 // One key of settings.ini and the field that holds it. Every typed key is listed once, so reading
-// and writing cannot drift apart.
+// and writing cannot drift apart. A number read outside [minimum, maximum] is taken as the nearest
+// bound (the file keeps what was typed until the setting is changed): a hand-edited
+// "runwidth=2147483647" must not make a widget that eats the memory or a bar half the screen high.
 struct SettingsKey
 {
     const char *section;
     const char *key;
     std::variant<bool BarSettings::*, int BarSettings::*> field;
+    int minimum = 0;
+    int maximum = 0; // no bounds when not above minimum
 };
+
+// The bounds: what the settings dialog's spinners allow, a row no higher than a bar can use, no
+// more items than any menu can show.
+constexpr int kMaxRowHeight = 200;
+constexpr int kMaxMenuItems = 9999;
+constexpr int kMaxRunCount = 999;
+constexpr int kMaxWidth = 9999;
+constexpr int kMaxMarqueeWidth = 999;
+constexpr int kMaxMargin = 999;
+constexpr int kMaxFrameSeconds = 999;
+// Marquee lines are numbered without gaps; no bar shows more than this many in turn.
+constexpr int kMaxMarqueeLines = 1000;
 
 const SettingsKey kKeys[] = {
     {"menu-settings", "alwaysontop", &BarSettings::alwaysOnTop},
-    {"menu-settings", "height", &BarSettings::height},
-    {"menu-settings", "maxnumber", &BarSettings::maxNumber},
-    {"menu-settings", "runcount", &BarSettings::runCount},
+    {"menu-settings", "height", &BarSettings::height, 1, kMaxRowHeight},
+    {"menu-settings", "maxnumber", &BarSettings::maxNumber, 0, kMaxMenuItems},
+    {"menu-settings", "runcount", &BarSettings::runCount, 0, kMaxRunCount},
     {"menu-settings", "showicons", &BarSettings::showIcons},
     {"menu-settings", "showrun", &BarSettings::showRun},
     {"menu-settings", "runautosize", &BarSettings::runAutoSize},
-    {"menu-settings", "runwidth", &BarSettings::runWidth},
+    {"menu-settings", "runwidth", &BarSettings::runWidth, 0, kMaxWidth},
     {"infobar", "enabled", &BarSettings::infoBarEnabled},
     {"infobar", "progressbar-autosize", &BarSettings::infoBarAutoSize},
-    {"infobar", "width", &BarSettings::infoBarWidth},
-    {"infobar", "margin", &BarSettings::infoBarMargin},
+    {"infobar", "width", &BarSettings::infoBarWidth, 0, kMaxWidth},
+    {"infobar", "margin", &BarSettings::infoBarMargin, 0, kMaxMargin},
     {"marquee-settings", "showmarquee", &BarSettings::showMarquee},
     {"marquee-settings", "marqueetimer", &BarSettings::marqueeTimer},
-    {"marquee-settings", "marqueeframelength", &BarSettings::marqueeFrameLength},
+    {"marquee-settings", "marqueeframelength", &BarSettings::marqueeFrameLength, 0, kMaxFrameSeconds},
     {"marquee-settings", "autosize", &BarSettings::marqueeAutoSize},
     {"marquee-settings", "position", &BarSettings::marqueePosition},
-    {"marquee-settings", "width", &BarSettings::marqueeWidth},
+    {"marquee-settings", "width", &BarSettings::marqueeWidth, 0, kMaxMarqueeWidth},
     {"alphablend", "menu_alpha", &BarSettings::menuAlpha},
     {"alphablend", "menu_noalphaonactivate", &BarSettings::noAlphaOnActivate},
     {"alphablend", "menu_dropshadow", &BarSettings::dropShadow},
@@ -48,6 +64,11 @@ QString Text(const char *latin1)
     return QString::fromLatin1(latin1);
 }
 
+int Bounded(const SettingsKey &entry, int value)
+{
+    return entry.maximum > entry.minimum ? qBound(entry.minimum, value, entry.maximum) : value;
+}
+
 void ReadKey(const IniFile &ini, const SettingsKey &entry, BarSettings &s)
 {
     const QString section = Text(entry.section);
@@ -55,7 +76,7 @@ void ReadKey(const IniFile &ini, const SettingsKey &entry, BarSettings &s)
     if (const auto *flag = std::get_if<bool BarSettings::*>(&entry.field))
         s.*(*flag) = ini.ReadBool(section, key, s.*(*flag));
     else if (const auto *number = std::get_if<int BarSettings::*>(&entry.field))
-        s.*(*number) = ini.ReadInteger(section, key, s.*(*number));
+        s.*(*number) = Bounded(entry, ini.ReadInteger(section, key, s.*(*number)));
 }
 
 // Writes the key when its value is not the one that was read.
@@ -105,10 +126,10 @@ BarSettings BarSettings::Read(const IniFile &ini)
     s.wabFileName = ini.ReadString(kGeneral, QStringLiteral("wabfilename"));
     for (const SettingsKey &entry : kKeys)
         ReadKey(ini, entry, s);
-    if (s.height < 1)
+    if (ini.ReadInteger(QStringLiteral("menu-settings"), QStringLiteral("height"), 22) < 1)
         s.height = 22; // a bar without height could never be reached again
     // Lines are numbered from 0 without gaps: reading stops at the first empty one.
-    for (int i = 0;; ++i) {
+    for (int i = 0; i < kMaxMarqueeLines; ++i) {
         const QString line = ini.ReadString(kMarquee, QStringLiteral("line%1").arg(i));
         if (line.isEmpty())
             break;

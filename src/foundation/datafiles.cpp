@@ -1,5 +1,6 @@
 #include "foundation/datafiles.h"
 
+#include "foundation/fileproblemreports.h"
 #include "foundation/programfolder.h"
 #include "foundation/tracelog.h"
 #include "platform/xdgpaths.h"
@@ -33,10 +34,18 @@ void CopyMissingDefaults()
     const QDir defaults(DefaultDataFolder());
     const QString target = DataFilePath(dfDataFolder) + QStringLiteral("Data/");
     const auto entries = defaults.entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+    bool reported = false;
     for (const QFileInfo &entry : entries) {
         const QString destination = target + entry.fileName();
-        if (!QFileInfo::exists(destination))
-            QFile::copy(entry.filePath(), destination); // a failed copy is not fatal
+        if (QFileInfo::exists(destination) || QFileInfo(destination).isSymLink())
+            continue;
+        // A failed copy is not fatal, but the user learns that the file is missing and why: once,
+        // for the first one (a read-only folder fails them all for the same reason).
+        QFile source(entry.filePath());
+        if (!source.copy(destination) && !reported) {
+            FileProblemReports::ReportNotSaved(destination, source.errorString());
+            reported = true;
+        }
     }
 }
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QInputDialog>
 #include <QList>
 #include <QMessageBox>
 #include <QPointer>
@@ -26,6 +27,12 @@ QList<QPointer<MessageWindow>> &OpenBoxes()
 {
     static QList<QPointer<MessageWindow>> boxes;
     return boxes;
+}
+
+bool &BoxesEnded()
+{
+    static bool ended = false;
+    return ended;
 }
 
 MessageResponder &Responder()
@@ -68,12 +75,44 @@ int ShowInteractive(const MessageRequest &request, QWidget *parent)
 
 int Ask(const MessageRequest &request, QWidget *parent)
 {
+    if (BoxesEnded())
+        return -1;
     if (Responder())
         return Responder()(request);
     return ShowInteractive(request, parent);
 }
 
 } // namespace
+
+static InputResponder &TheInputResponder()
+{
+    static InputResponder responder;
+    return responder;
+}
+
+InputResponder SetInputResponder(InputResponder responder)
+{
+    InputResponder old = TheInputResponder();
+    TheInputResponder() = std::move(responder);
+    return old;
+}
+
+bool InputQuery(const QString &caption, const QString &prompt, QString &value, QWidget *parent)
+{
+    std::optional<QString> answer;
+    if (TheInputResponder()) {
+        answer = TheInputResponder()(caption, prompt, value);
+    } else {
+        bool ok = false;
+        const QString text = QInputDialog::getText(parent, caption, DisplayText(prompt), QLineEdit::Normal, value, &ok);
+        if (ok)
+            answer = text;
+    }
+    if (!answer)
+        return false;
+    value = *answer;
+    return true;
+}
 
 MessageResponder SetMessageResponder(MessageResponder responder)
 {
@@ -89,6 +128,12 @@ void CancelOpenMessageBoxes()
         if (box)
             box->reject();
     }
+}
+
+void EndMessageBoxes()
+{
+    BoxesEnded() = true;
+    CancelOpenMessageBoxes();
 }
 
 QString DisplayText(const QString &storedText)
@@ -119,6 +164,11 @@ bool AskQuestion(const QString &text, QWidget *parent)
 {
     return TCustomMessageBox(text, {QStringLiteral("&Yes"), QStringLiteral("&No")}, 0, 1,
                              MessageIcon::Question, parent) == 0;
+}
+
+int ShowMessageRequest(const MessageRequest &request, QWidget *parent)
+{
+    return Ask(request, parent);
 }
 
 int TCustomMessageBox(const QString &text, const QStringList &buttons, int defaultButton,

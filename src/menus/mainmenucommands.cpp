@@ -3,6 +3,7 @@
 #include "dialogs/tabout.h"
 #include "dialogs/trundialog.h"
 #include "dialogs/tshutdowndialog.h"
+#include "help/tmanual.h"
 #include "menus/menuactivation.h"
 #include "menus/menubuilder.h"
 #include "menus/tbmenuitem.h"
@@ -163,8 +164,7 @@ void MainMenuCommands::Windows1Click()
 
 void MainMenuCommands::TBItem2Click()
 {
-    // NOT BUILT YET: the help viewer at topic "general-about"; until it exists "Help..." (and the
-    // About box's "Help") do nothing.
+    TManual::ShowHelp(QStringLiteral("general-about"));
 }
 
 void MainMenuCommands::TBItem6Click()

@@ -5,11 +5,14 @@
 #include "base/inifile.h"
 #include "foundation/pathmacros.h"
 #include "core/td.h"
+#include "menus/contactsmenu.h"
 #include "menus/menuactivation.h"
 #include "menus/menuicons.h"
 #include "menus/menumasks.h"
+#include "menus/notesmenufiller.h"
 #include "menus/tbmenuitem.h"
 #include "menus/tbmenusubitem.h"
+#include "menus/urlcommands.h"
 #include "platform/applicationsmenu.h"
 #include "platform/recentlyused.h"
 #include "platform/shellnamespace.h"
@@ -22,6 +25,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -49,6 +53,14 @@ QString MergedFolder(const QString &macro, const QString &subfolder)
 QString FoldedName(const QString &name)
 {
     return name.toCaseFolded();
+}
+
+// Whether the submenu parent hangs in a generated submenu whose path is that macro: a contacts or
+// notes submenu inside one of its own kind shows no command entries again.
+bool ParentItemPathIs(const QWidget *parent, const QString &macroFolder)
+{
+    const auto *outer = qobject_cast<const TBMenuSubItem *>(parent ? parent->parentWidget() : nullptr);
+    return outer && WithTrailingSlash(outer->Path()) == macroFolder;
 }
 
 } // namespace
@@ -117,11 +129,25 @@ void MenuBuilder::BuildMenuFromDefinitions(QWidget *parent, const QString &secti
     const QString name = section.isEmpty() ? QStringLiteral("menu") : section;
     if (!IsMenuSection(name) || m_sectionsInProgress.contains(name, Qt::CaseInsensitive))
         return;
+    // Expanded custom menus inside expanded custom menus: a hand-made chain thousands deep, or
+    // menus that each expand the next twice, would build without end. No menu anyone reads goes
+    // deeper or holds more.
+    if (m_sectionsInProgress.size() >= kMaxExpandedDepth)
+        return;
+    // One build reads the definitions once, however many custom menus it expands.
+    std::unique_ptr<IniFile> ownFile;
+    if (m_sectionsInProgress.isEmpty()) {
+        m_definitionEntriesLeft = kMaxDefinitionEntries;
+        ownFile = std::make_unique<IniFile>(DefinitionsFile());
+        m_buildingFile = ownFile.get();
+    }
     m_sectionsInProgress.append(name);
-    const IniFile file(DefinitionsFile());
-    for (const MenuDefinitionEntry &entry : ReadMenuDefinitions(file, name)) {
+    for (const MenuDefinitionEntry &entry : ReadMenuDefinitions(*m_buildingFile, name)) {
         if (!entry.IsShown())
             continue;
+        if (m_definitionEntriesLeft <= 0)
+            break;
+        --m_definitionEntriesLeft;
         switch (entry.itemType) {
         case metFolder: BuildDefinitionFolder(parent, entry); break;
         case metItem: BuildDefinitionItem(parent, entry); break;
@@ -130,6 +156,8 @@ void MenuBuilder::BuildMenuFromDefinitions(QWidget *parent, const QString &secti
         }
     }
     m_sectionsInProgress.removeLast();
+    if (ownFile)
+        m_buildingFile = nullptr;
 }
 
 void MenuBuilder::BuildDefinitionFolder(QWidget *parent, const MenuDefinitionEntry &entry)
@@ -206,11 +234,11 @@ void MenuBuilder::FillMenuFromPath(QWidget *parent, const QString &path, int lim
         if (!folder.IsNull())
             FillFromShellFolder(parent, folder, limit, effectiveMask);
     } else if (cut == kNotes) {
-        // NOT BUILT YET: the notes menu (category rest, command entries when commands is set)
-        // comes with the notes menu's own filler; until then it stays empty.
+        NotesMenuFiller(m_maxNumber, m_showIcons, this, [this](TBMenuSubItem *sub) { GetMenuPopup(sub); })
+            .FillFromPath(parent, path, limit, commands);
     } else if (cut == kContacts) {
-        // NOT BUILT YET: the contacts menu comes with the address book's own filler; until then
-        // it stays empty.
+        FillContactsMenu(parent, {m_addressBookPath, EffectiveLimit(limit),
+                                  commands && !ParentItemPathIs(parent, kContacts), m_showIcons});
     } else if (cut == kCustomMenus) {
         if (!rest.isEmpty())
             BuildMenuFromDefinitions(parent, rest.endsWith(QLatin1Char('/')) ? rest.chopped(1) : rest);
@@ -219,8 +247,8 @@ void MenuBuilder::FillMenuFromPath(QWidget *parent, const QString &path, int lim
         if (folder.IsNull())
             return;
         if (path.startsWith(QLatin1String("$URLS$"))) {
-            // NOT BUILT YET: the URL commands at the top of this menu come with the URL menu's
-            // own filler; the shortcuts themselves are listed here.
+            if (!IsTopLevel(parent))
+                AddUrlCommands(parent, m_showIcons);
             FillFromShellFolder(parent, folder, limit, QStringLiteral("*.url"));
         } else if (path.startsWith(QLatin1String("$RECENTFILES$"))) {
             FillRecentFiles(parent, folder, limit, effectiveMask);
@@ -234,11 +262,42 @@ void MenuBuilder::FillMenuFromPath(QWidget *parent, const QString &path, int lim
 
 void MenuBuilder::FillFromShellFolder(QWidget *parent, const ShellItem &folder, int limit, const QString &mask)
 {
-    const FolderListing listing = ListFolder(folder);
+    FolderListing listing = ListFolderUnread(folder);
     if (listing.ok)
-        BuildFolderEntries(parent, listing.items, {}, limit, mask);
+        BuildFolderEntries(parent, ShownFolderItems(std::move(listing.items), EffectiveLimit(limit), mask), {},
+                           limit, mask);
     else
         AddUnreadableFolderEntry(parent);
+}
+
+// The items of a listing whose desktop entries are unread that the menu will show, their entries
+// read. When all fit in the limit, all are read and the menu orders them by their names. When the
+// folder holds more, the entries that make the menu are chosen in file-name order (an entry's file
+// is named after its application) and only those are read, so that opening the menu costs what it
+// shows rather than what the folder holds.
+QList<ShellItem> MenuBuilder::ShownFolderItems(QList<ShellItem> items, int limit, const QString &mask)
+{
+    const auto shown = [&mask](const ShellItem &item) {
+        return item.isFolder || MatchesMaskList(item.FileName(), mask);
+    };
+    QList<ShellItem> result;
+    const qsizetype candidates = std::count_if(items.cbegin(), items.cend(), shown);
+    if (limit <= 0 || candidates <= limit) {
+        for (ShellItem &item : items) {
+            if (ReadListedEntry(item))
+                result.append(std::move(item));
+        }
+        return result;
+    }
+    for (int index : ShellSortOrder(items, true, 0, shown)) {
+        ShellItem &item = items[index];
+        if (!ReadListedEntry(item) || !shown(item))
+            continue;
+        result.append(std::move(item));
+        if (result.size() >= limit)
+            break;
+    }
+    return result;
 }
 
 void MenuBuilder::FillMergedFolder(QWidget *parent, const QString &macroPath, int limit, const QString &mask)
@@ -304,8 +363,16 @@ void MenuBuilder::FillApplicationsMenu(QWidget *parent, const QString &menuPath,
 
 void MenuBuilder::FillRecentFiles(QWidget *parent, const ShellItem &folder, int limit, const QString &mask)
 {
+    QList<RecentEntry> entries = ReadRecentlyUsedFile(folder.parsingPath + QStringLiteral("recently-used.xbel"));
+    // Newest first, and only as many files looked at as the menu shows: a list of a hundred
+    // thousand bookmarks costs no more than one of a hundred.
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const RecentEntry &a, const RecentEntry &b) { return a.timeStamp > b.timeStamp; });
+    limit = EffectiveLimit(limit);
     QList<ShellItem> recent;
-    for (const RecentEntry &entry : ReadRecentlyUsedFile(folder.parsingPath + QStringLiteral("recently-used.xbel"))) {
+    for (const RecentEntry &entry : std::as_const(entries)) {
+        if (limit > 0 && recent.size() >= limit)
+            break;
         // The mask applies to the used file's own name.
         const QString name = entry.path.mid(entry.path.lastIndexOf(QLatin1Char('/')) + 1);
         if (!MatchesMaskList(name, mask))
@@ -316,11 +383,6 @@ void MenuBuilder::FillRecentFiles(QWidget *parent, const ShellItem &folder, int 
         item.timeStamp = entry.timeStamp;
         recent.append(item);
     }
-    std::stable_sort(recent.begin(), recent.end(),
-                     [](const ShellItem &a, const ShellItem &b) { return a.timeStamp > b.timeStamp; });
-    limit = EffectiveLimit(limit);
-    if (limit > 0 && limit < recent.size())
-        recent.resize(limit);
     SortShellItemsByName(recent);
     for (const ShellItem &shellItem : recent) {
         TBMenuItem *item = AddItem(parent, ShellCaption(shellItem.displayName));

@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 
+class IniFile;
 class QMenuBar;
 class QWidget;
 class TBMenuItem;
@@ -32,6 +33,8 @@ public:
     int MaxNumber() const { return m_maxNumber; }
     void SetShowIcons(bool showIcons) { m_showIcons = showIcons; }
     bool ShowIcons() const { return m_showIcons; }
+    // The address book of the contacts menus: a .vcf file or a folder of them.
+    void SetAddressBookPath(const QString &path) { m_addressBookPath = path; }
     // The definitions file; Data/menusettings.ini of the data folder unless set.
     void SetDefinitionsFile(const QString &path) { m_definitionsFile = path; }
     QString DefinitionsFile() const;
@@ -70,6 +73,7 @@ private:
     // path of each item.
     void BuildFolderEntries(QWidget *parent, const QList<ShellItem> &items, const QStringList &macroPaths,
                             int limit, const QString &mask);
+    static QList<ShellItem> ShownFolderItems(QList<ShellItem> items, int limit, const QString &mask);
     TBMenuSubItem *AddSubmenu(QWidget *parent, const QString &caption);
     TBMenuItem *AddItem(QWidget *parent, const QString &caption);
     void AddSeparator(QWidget *parent);
@@ -81,9 +85,15 @@ private:
     int m_maxNumber = 125;
     bool m_showIcons = true;
     QString m_definitionsFile;
+    QString m_addressBookPath;
     // Sections being built right now (a stack): a custom menu that, through expanded entries,
     // contains itself is built once instead of forever.
     QStringList m_sectionsInProgress;
+    // How deep expanded custom menus nest, and how many definition entries one build makes.
+    static constexpr int kMaxExpandedDepth = 16;
+    static constexpr int kMaxDefinitionEntries = 5000;
+    int m_definitionEntriesLeft = kMaxDefinitionEntries;
+    const IniFile *m_buildingFile = nullptr; // the definitions while a build runs
     QHash<QString, QIcon> m_ownIcons;
     QHash<QString, QIcon> m_ownRootIcons;
 };

@@ -1,6 +1,7 @@
 #include "menus/menuicons.h"
 
 #include "foundation/pathmacros.h"
+#include "platform/regularfile.h"
 #include "platform/shellnamespace.h"
 
 #include <QFileInfo>
@@ -24,6 +25,9 @@ QIcon IconFromFile(const QString &file, int index)
         return {};
     if (file.endsWith(QLatin1String(".desktop")))
         return index == 0 ? ShellItemIcon(ParsePathToItem(info.absoluteFilePath())) : QIcon();
+    // A FIFO or device would block the reader, a huge picture is no menu icon.
+    if (!IsSmallRegularFile(file, kMaxIconFileSize))
+        return {};
     if (IsScalableImage(file))
         return index == 0 ? QIcon(file) : QIcon();
     QImageReader reader(file);

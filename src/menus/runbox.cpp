@@ -59,7 +59,11 @@ void RunBox::RunAcceptText(const QString &typed)
     if (text.trimmed().isEmpty())
         return;
     const QString historyPath = DataFilePath(dfRunHistory);
-    SaveRunHistory(historyPath, AddToRunHistory(LoadRunHistory(historyPath), text, m_runCount));
+    bool readable = true;
+    const QStringList history = LoadRunHistory(historyPath, &readable);
+    // A history that could not be read stays as it is rather than be replaced by one entry.
+    if (readable)
+        SaveRunHistory(historyPath, AddToRunHistory(history, text, m_runCount));
     StartFile(IsMacroWord(text) ? ExpandPathToOpen(text) : text);
     setCurrentIndex(-1);
     clearEditText();

@@ -1,18 +1,38 @@
 #include "menus/runhistory.h"
 
 #include "base/atomicfile.h"
+#include "base/textencoding.h"
+#include "platform/regularfile.h"
 
-#include <QFile>
-#include <QRegularExpression>
+#include <QFileInfo>
 #include <QSet>
+
+namespace {
+
+// The lines of the text, each decoded on its own: one line typed on Windows (Windows-1252) keeps
+// its characters without turning the others into something else.
+QStringList DecodedLines(const QByteArray &data)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    while (start < data.size()) {
+        qsizetype end = start;
+        while (end < data.size() && data[end] != '\r' && data[end] != '\n')
+            ++end;
+        if (end > start && end - start <= kMaxRunHistoryLine)
+            lines.append(DecodeText(data.mid(start, end - start)));
+        start = end + 1;
+    }
+    return lines;
+}
+
+} // namespace
 
 QStringList ParseRunHistory(const QByteArray &data)
 {
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
-    const QStringList lines = QString::fromUtf8(data).split(lineBreak, Qt::SkipEmptyParts);
     QStringList entries;
     QSet<QString> seen; // case-folded, so that a huge damaged file still reads in linear time
-    for (const QString &line : lines) {
+    for (const QString &line : DecodedLines(data)) {
         const QString folded = line.toCaseFolded();
         if (!seen.contains(folded)) {
             seen.insert(folded);
@@ -30,12 +50,12 @@ QByteArray FormatRunHistory(const QStringList &entries)
     return data;
 }
 
-QStringList LoadRunHistory(const QString &path)
+QStringList LoadRunHistory(const QString &path, bool *readable)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return ParseRunHistory(file.readAll());
+    const RegularFileRead file = ReadRegularFile(path, kMaxRunHistoryFile);
+    if (readable)
+        *readable = file.ok || !QFileInfo(path).exists();
+    return file.ok ? ParseRunHistory(file.data) : QStringList{};
 }
 
 bool SaveRunHistory(const QString &path, const QStringList &entries)

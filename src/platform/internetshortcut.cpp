@@ -1,12 +1,12 @@
 #include "platform/internetshortcut.h"
 
+#include "base/atomicfile.h"
+#include "platform/regularfile.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QStringConverter>
 
 namespace {
-
-constexpr qint64 kMaxShortcutSize = 1024 * 1024;
 
 QString DecodeText(const QByteArray &data)
 {
@@ -46,10 +46,9 @@ QString ReadInternetShortcutData(const QByteArray &data)
 
 QString ReadInternetShortcut(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxShortcutSize)
-        return {};
-    return ReadInternetShortcutData(file.read(kMaxShortcutSize));
+    // A shortcut is a few lines; anything larger, or not a plain file, is not one.
+    const RegularFileRead file = ReadRegularFile(path, kMaxDesktopEntrySize);
+    return file.ok ? ReadInternetShortcutData(file.data) : QString();
 }
 
 bool WriteInternetShortcut(const QString &path, const QString &url)
@@ -57,9 +56,5 @@ bool WriteInternetShortcut(const QString &path, const QString &url)
     const QString trimmed = url.trimmed();
     if (trimmed.isEmpty() || trimmed.contains(QLatin1Char('\n')) || trimmed.contains(QLatin1Char('\r')))
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write("[InternetShortcut]\r\nURL=" + trimmed.toUtf8() + "\r\n");
-    return file.commit();
+    return WriteFileAtomically(path, "[InternetShortcut]\r\nURL=" + trimmed.toUtf8() + "\r\n");
 }

@@ -28,11 +28,16 @@ public:
     virtual bool OpenUri(const QString &uri) = 0;
     // Opens a web address in the default web browser.
     virtual bool OpenInBrowser(const QString &url) = 0;
+    // Opens a file (absolute path) in the desktop's text editor, whatever its type: a desktop
+    // entry that is not trusted is shown, never run.
+    virtual bool OpenAsText(const QString &file) = 0;
 };
 
 // Starts a path the way the user means it, with the default action:
-// - a desktop entry is launched; an Internet shortcut (.url) opens its address in the browser;
-// - a program file (native or a "#!" script, with the executable bit) is run, in its own folder
+// - a desktop entry is launched when it is trusted (IsTrustedDesktopEntry), else opened as text;
+//   an Internet shortcut (.url) opens its address in the browser;
+// - a program file (native or a "#!" script, with the executable bit on a file system that keeps
+//   it, and a name that claims no document type) is run, in its own folder
 //   unless a working folder is given;
 // - any other file, a folder or a URL opens in its default application;
 // - any other text whose first word is a program (on PATH, or an absolute path) runs that program

@@ -1,7 +1,9 @@
 #include "platform/recentlyused.h"
 
+#include "platform/regularfile.h"
+
 #include <QDateTime>
-#include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QUrl>
 #include <QXmlStreamReader>
@@ -66,8 +68,26 @@ QList<RecentEntry> ReadRecentlyUsed(const QByteArray &xml)
 
 QList<RecentEntry> ReadRecentlyUsedFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileSize)
-        return {};
-    return ReadRecentlyUsed(file.read(kMaxFileSize));
+    // The Recent menu opens often and the list changes seldom: it is read again only when it is
+    // another file or has been changed since.
+    struct Cached
+    {
+        QString path;
+        qint64 size = -1;
+        QDateTime modified, changed;
+        QList<RecentEntry> entries;
+    };
+    static Cached cache;
+    const QFileInfo info(path);
+    const qint64 size = info.size();
+    const QDateTime modified = info.lastModified();
+    const QDateTime changed = info.metadataChangeTime();
+    if (info.isFile() && cache.path == path && cache.size == size && cache.modified == modified
+        && cache.changed == changed)
+        return cache.entries;
+    const RegularFileRead file = ReadRegularFile(path, kMaxFileSize);
+    QList<RecentEntry> entries = file.ok ? ReadRecentlyUsed(file.data) : QList<RecentEntry>{};
+    if (file.ok)
+        cache = {path, size, modified, changed, entries};
+    return entries;
 }

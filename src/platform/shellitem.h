@@ -48,6 +48,8 @@ struct ShellItem
     int order = 0;
     // For a Type=Link desktop entry: the URL it opens.
     QString linkUrl;
+    // A desktop entry listed but not read yet (ListFolderUnread): it stands under its file name.
+    bool entryUnread = false;
 
     bool IsNull() const { return kind == ShellItemKind::None; }
     // The name part of the parsing path ("notes.txt", "firefox.desktop").

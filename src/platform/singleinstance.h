@@ -3,10 +3,16 @@
 
 #include <QString>
 
+// The X server a $DISPLAY text names, as the lock's key: ":0", ":0.0", "unix:0" and
+// "localhost:0" are all "local-0" (the screen does not matter, one bar serves them all), a remote
+// host keeps its name in lower case ("box-10"), and a text that names no display is "none".
+QString DisplayLockKey(const QString &display);
+
 class SingleInstanceLock
 {
 public:
-    // The lock is named after name and the X display, so separate displays each get one bar.
+    // The lock is named after name and the X display, so separate displays each get one bar and
+    // the several spellings of one display share one.
     explicit SingleInstanceLock(const QString &name);
     ~SingleInstanceLock();
     SingleInstanceLock(const SingleInstanceLock &) = delete;

@@ -1,6 +1,8 @@
 #include "records/tmlb2.h"
 
 #include "base/atomicfile.h"
+#include "base/textencoding.h"
+#include "platform/regularfile.h"
 
 #include <QFile>
 #include <QtEndian>
@@ -8,6 +10,9 @@
 #include <climits>
 
 namespace {
+
+// Far beyond any record file a person keeps; a larger one is refused unread.
+constexpr qint64 kMaxRecordFileSize = qint64(512) * 1024 * 1024;
 
 const QString kStringType = QStringLiteral("STRING");
 const QString kFloatType = QStringLiteral("FLOAT");
@@ -69,7 +74,8 @@ public:
         if (!ReadU32(length) || qint64(length) > Remaining() || !ReadBytes(length, bytes))
             return false;
         const qsizetype zero = bytes.indexOf('\0');
-        out = QString::fromUtf8(zero < 0 ? bytes : bytes.first(zero));
+        // Files written on Windows hold Windows-1252 text: read it as such instead of losing it.
+        out = DecodeText((zero < 0 ? bytes : bytes.first(zero)).toByteArray());
         return true;
     }
 
@@ -256,17 +262,14 @@ void TMlb2::setError(int code, const QString &text)
 bool TMlb2::LoadFromFile(const QString &path)
 {
     clearError();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Only a regular file is opened (a FIFO would block the bar) and none beyond any size a record
+    // file reaches.
+    const RegularFileRead file = ReadRegularFile(path, kMaxRecordFileSize);
+    if (!file.ok) {
         setError(FileError, kUnableToRead);
         return false;
     }
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        setError(FileError, kUnableToRead);
-        return false;
-    }
-    return LoadFromData(data);
+    return LoadFromData(file.data);
 }
 
 bool TMlb2::LoadFromData(const QByteArray &data)

@@ -38,6 +38,7 @@ private Q_SLOTS:
     void firstUseQuestion_data();
     void firstUseQuestion();
     void versionStampWrittenAtEveryStart();
+    void unreadableSettingsIsNoFirstStart();
     void heightStoredWhenTheBarGoes();
     void settingsApplied();
     void opaqueWhileActive_data();
@@ -151,6 +152,22 @@ void TestMainMenu::versionStampWrittenAtEveryStart()
     QCOMPARE(settings.ReadString("header", "versionstring"), kAppTitle);
     QCOMPARE(settings.ReadString("header", "version"), QStringLiteral("01030000"));
     QCOMPARE(settings.ReadBool("generel", "firstuse", true), false);
+}
+
+void TestMainMenu::unreadableSettingsIsNoFirstStart()
+{
+    // Damaged by a crash: the bar says which file it could not read, asks no first-use question
+    // and leaves the file for the user to mend.
+    const QByteArray garbage("\x7f" "ELF\x02\x01\x01\0\0\0 no settings in here\n\xff\xfe", 33);
+    const QString path = m_home->writeFile(DataFilePath(dfSettings), garbage);
+    {
+        TMainMenu bar;
+        bar.RefreshMenu1Click();
+    }
+    QCOMPARE(m_questions.size(), 1);
+    QVERIFY(m_questions[0].contains(path));
+    QVERIFY(m_questions[0].contains("could not be read"));
+    QCOMPARE(readWholeFile(path), garbage);
 }
 
 void TestMainMenu::heightStoredWhenTheBarGoes()

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
+
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -240,6 +242,7 @@ void TestIniFile::damagedFileIsNeverWritten_data()
     QTest::newRow("a symbolic link loop") << "loop";
     QTest::newRow("no permission") << "mode000";
     QTest::newRow("binary garbage") << "garbage";
+    QTest::newRow("a FIFO nobody writes to") << "fifo";
 }
 
 void TestIniFile::damagedFileIsNeverWritten()
@@ -252,6 +255,8 @@ void TestIniFile::damagedFileIsNeverWritten()
         QVERIFY(QDir().mkpath(path));
     } else if (damage == "loop") {
         QVERIFY(QFile::link(path, path));
+    } else if (damage == "fifo") {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     } else {
         home.writeFile("settings.ini", damage == "garbage" ? garbage : QByteArray("[s]\nk=v\n"));
         if (damage == "mode000") {
@@ -270,6 +275,8 @@ void TestIniFile::damagedFileIsNeverWritten()
         QVERIFY(QFileInfo(path).isDir());
     else if (damage == "loop")
         QVERIFY(QFileInfo(path).isSymLink());
+    else if (damage == "fifo")
+        QVERIFY(!QFileInfo(path).isFile());
     else
         QCOMPARE(readWholeFile(path), damage == "garbage" ? garbage : QByteArray("[s]\nk=v\n"));
 }

@@ -9,6 +9,11 @@
 #include "dialogs/hotkeylist.h"
 #include "dialogs/infobarobjectlist.h"
 #include "dialogs/tabout.h"
+#include "dialogs/taddcontact.h"
+#include "dialogs/taddurl.h"
+#include "dialogs/tcontactdetails.h"
+#include "dialogs/tfindcontact.h"
+#include "dialogs/tpathbrowserwnd.h"
 #include "dialogs/taddalias.h"
 #include "dialogs/taddhotkey.h"
 #include "dialogs/taddtoinfobar.h"
@@ -41,6 +46,11 @@ const Factory kAddHotkey = [](QTreeWidget *list) { return new TAddHotkey(list, -
 const Factory kAddToInfoBar = [](QTreeWidget *list) { return new TAddToInfoBar(list, -1); };
 const Factory kRun = [](QTreeWidget *) { return new TRunDialog; };
 const Factory kShutDown = [](QTreeWidget *) { return new TShutDownDialog; };
+const Factory kAddURL = [](QTreeWidget *) { return new TAddURL; };
+const Factory kPathBrowser = [](QTreeWidget *) { return new TPathBrowserWnd; };
+const Factory kContactDetails = [](QTreeWidget *) { return new TContactDetails(VCard{}); };
+const Factory kAddContact = [](QTreeWidget *) { return new TAddContact(QString()); };
+const Factory kFindContact = [](QTreeWidget *) { return new TFindContact(QString()); };
 
 // The text a component shows: a label's or a button's caption, nothing for the others.
 QString ShownText(const QWidget *widget)
@@ -72,7 +82,7 @@ Q_DECLARE_METATYPE(Factory)
 
 namespace {
 
-// The six dialogs, one row each.
+// The dialogs, one row each.
 void DialogTable()
 {
     QTest::addColumn<Factory>("make");
@@ -115,6 +125,38 @@ void DialogTable()
                                               "Button4=Cancel"}
                                << QStringList{} << QStringList{"Button1", "Button2", "Button3", "Button4"}
                                << "Button4";
+    QTest::newRow("Add URL") << kAddURL << "AddURL" << "Add URL" << "themenu_urlsmenu.html"
+                             << QStringList{"Label1=&Name:", "Edit1", "Label2=&Address:", "Edit2", "Label3=Sub &Folder:",
+                                            "Edit3", "Button1=...", "Button2=OK", "Button3=Cancel"}
+                             << QStringList{"Label1>Edit1", "Label2>Edit2", "Label3>Edit3"}
+                             << QStringList{"Edit1", "Edit2", "Edit3", "Button1", "Button3"} << "Button2";
+    QTest::newRow("Path Browser") << kPathBrowser << "PathBrowserWnd" << "Path Browser" << ""
+                                  << QStringList{"Label1=Select &base object:", "ComboBoxEx1", "TreeView1",
+                                                 "Button3=&New Folder...", "Button1=OK", "Button2=Cancel"}
+                                  << QStringList{"Label1>ComboBoxEx1"}
+                                  << QStringList{"ComboBoxEx1", "TreeView1", "Button1", "Button2"} << "Button1";
+    QTest::newRow("Contact Details") << kContactDetails << "ContactDetails" << "Contact Details"
+                                     << "themenu_contactsmenu.html"
+                                     << QStringList{"Label1=Name:", "NameLabel", "Label2=E-mail:", "EmailLabel",
+                                                    "Label3=Home page:", "HomePageLabel", "Label4=Telephone:",
+                                                    "TelephoneLabel", "Label5=Address:", "AddressLabel",
+                                                    "Button1=Close", "Button2=Help"}
+                                     << QStringList{}
+                                     << QStringList{"EmailLabel", "HomePageLabel", "Button1", "Button2"} << "Button1";
+    QTest::newRow("Add Contact") << kAddContact << "AddContact" << "Add Contact" << "themenu_contactsmenu.html"
+                                 << QStringList{"Label1=&First name:", "Edit1", "Label2=&Last name:", "Edit2",
+                                                "Label3=&E-mail:", "Edit3", "Label4=&Telephone:", "Edit4",
+                                                "Label5=&Home page:", "Edit5", "Button2=OK", "Button3=Cancel",
+                                                "Button4=Help"}
+                                 << QStringList{"Label1>Edit1", "Label2>Edit2", "Label3>Edit3", "Label4>Edit4",
+                                                "Label5>Edit5"}
+                                 << QStringList{"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Button3", "Button4"}
+                                 << "Button2";
+    QTest::newRow("Find Contact") << kFindContact << "FindContact" << "Find Contact" << "themenu_contactsmenu.html"
+                                  << QStringList{"Label1=&Name or e-mail:", "Edit1", "Label2=&Contacts:", "ListBox1",
+                                                 "Button1=&Open", "Button2=Close", "Button3=Help"}
+                                  << QStringList{"Label1>Edit1", "Label2>ListBox1"}
+                                  << QStringList{"Edit1", "ListBox1", "Button2", "Button3"} << "Button2";
 }
 
 } // namespace

@@ -1,16 +1,29 @@
-# Shared by the end-to-end tests: a virtual display with openbox, a private home, and the real
-# quorix program. Usage: source "$(dirname "$0")/lib.sh" "$program"
+# Shared by the end-to-end tests: a virtual display of the test's own with openbox, a private
+# home, and the real quorix program in a folder of its own. Usage:
+# source "$(dirname "$0")/lib.sh" "$program"
+#
+# Every test has its own display, home and program folder (where "/debug" writes debug.txt), so
+# tests run side by side. A test never sleeps to let something happen: it waits, with a deadline,
+# for what it can see (a window, a property, a file, a trace line, the pixels of a screenshot).
 set -uo pipefail
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 SOURCE_DIR=$(cd "$E2E_DIR/../.." && pwd)
 PROGRAM=${1:?usage: test.sh path/to/quorix}
-PROGRAM_DIR=$(dirname "$PROGRAM")
-SCREEN_DIR=$PROGRAM_DIR/e2e-screens
+BUILD_DIR=$(cd "$(dirname "$PROGRAM")" && pwd)
+SCREEN_DIR=$BUILD_DIR/e2e-screens
 mkdir -p "$SCREEN_DIR"
 source "$SOURCE_DIR/scripts/xsession.sh"
 
 unset QT_QPA_PLATFORM
 TEST_HOME=$(mktemp -d)
+# The program's folder: a link to the built program (a copy across file systems) beside the
+# default data files. The trace of "/debug" is TRACE_FILE.
+PROGRAM_DIR=$TEST_HOME/program
+mkdir -p "$PROGRAM_DIR"
+ln "$PROGRAM" "$PROGRAM_DIR/quorix" 2>/dev/null || cp "$PROGRAM" "$PROGRAM_DIR/quorix"
+ln -s "$BUILD_DIR/Default" "$PROGRAM_DIR/Default"
+PROGRAM=$PROGRAM_DIR/quorix
+TRACE_FILE=$PROGRAM_DIR/debug.txt
 export HOME=$TEST_HOME XDG_DATA_HOME=$TEST_HOME/.local/share XDG_CONFIG_HOME=$TEST_HOME/.config \
        XDG_STATE_HOME=$TEST_HOME/.local/state XDG_CACHE_HOME=$TEST_HOME/.cache XDG_RUNTIME_DIR=$TEST_HOME/run
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
@@ -34,14 +47,19 @@ fail() {
 
 pass() { echo "ok: $*"; }
 
-# Waits up to $2 seconds (default 10) for a command to succeed.
+# Milliseconds since the epoch.
+now_ms() { local t=${EPOCHREALTIME/[.,]/}; echo $((t / 1000)); }
+
+# Waits up to $2 seconds (default 10) for a command to succeed, trying it every 50 ms; the command
+# is tried once more at the deadline.
 wait_for() {
-    local command=$1 seconds=${2:-10} i
-    for i in $(seq 1 $((seconds * 10))); do
+    local command=$1 seconds=${2:-10}
+    local deadline=$(($(now_ms) + ${seconds%.*} * 1000))
+    while (($(now_ms) < deadline)); do
         eval "$command" >/dev/null 2>&1 && return 0
-        sleep 0.1
+        sleep 0.05
     done
-    return 1
+    eval "$command" >/dev/null 2>&1
 }
 
 # A data folder that has been used before: the defaults with first use done, so no question
@@ -95,7 +113,59 @@ popup_left() {
         [[ "$w" == "$bar" ]] || window_geometry "$w" | awk '{print $1}'
     done | sort -n | tail -n 1
 }
-wait_for_bar() { wait_for '[[ -n "$(bar_window)" ]]' "${1:-15}"; }
+# Waits until the bar is on the screen: shown only after it has read its settings and taken its
+# hotkeys.
+wait_for_bar() { wait_for 'xdotool search --onlyvisible --name "^QuorixMainMenu$"' "${1:-15}"; }
+
+# How many times the trace holds a line with exactly this message (the trace of "/debug").
+trace_count() {
+    [[ -f "$TRACE_FILE" ]] || { echo 0; return; }
+    awk -F'\t' -v m="$1" '$2 == m {n++} END {print n + 0}' "$TRACE_FILE"
+}
+# wait_for_trace MESSAGE [COUNT] [SECONDS]: waits until the trace holds the line COUNT times
+# (default 1), e.g. "GenerateInfoBar: end" twice after a refresh.
+wait_for_trace() {
+    wait_for "(( \$(trace_count '$1') >= ${2:-1} ))" "${3:-10}"
+}
+
+# The number of open popups and boxes (Quorix's visible windows other than the bar).
+popup_count() { echo $(($(xdotool search --onlyvisible --class quorix 2>/dev/null | wc -l) - 1)); }
+# wait_for_popups N [SECONDS]: waits until exactly N popups are open.
+wait_for_popups() { wait_for "(( \$(popup_count) == $1 ))" "${2:-10}"; }
+
+# click_to_open X Y: presses the left button at X Y and lets it go once one more popup is open,
+# as a person does who clicks a menu title; returns 1 when none opened.
+click_to_open() {
+    local before; before=$(popup_count)
+    xdotool mousemove --sync "$1" "$2" mousedown 1
+    wait_for "(( \$(popup_count) > $before ))" 10
+    local opened=$?
+    xdotool mouseup 1
+    return $opened
+}
+
+# wait_for_managed NAME [SECONDS]: waits until a window of that exact name is among the windows
+# the window manager lists (_NET_CLIENT_LIST), as the bar sees them; prints its id.
+wait_for_managed() {
+    wait_for "managed_window '$1'" "${2:-10}" && managed_window "$1"
+}
+managed_window() {
+    local id
+    for id in $(xdotool search --name "^$1\$" 2>/dev/null); do
+        xprop -root _NET_CLIENT_LIST | grep -qiw "$(printf '0x%x' "$id")" && { echo "$id"; return 0; }
+    done
+    return 1
+}
+
+# The X focus window, as a decimal id like xdotool's.
+focus_window() { xdotool getwindowfocus 2>/dev/null; }
+
+# wait_for_picture NAME CHECK [SECONDS]: takes screenshots into $SCREEN_DIR/NAME.png until the
+# command CHECK, given the picture's path, succeeds (the screen shows what the test waits for).
+wait_for_picture() {
+    local name=$1 check=$2 seconds=${3:-10} picture=$SCREEN_DIR/$1.png
+    wait_for "import -window root '$picture' && $check '$picture'" "$seconds"
+}
 
 # Waits up to $2 seconds for process $1 to end; returns 1 when it is still running.
 wait_for_exit() {

@@ -53,13 +53,13 @@ wait_for_bar || fail "the bar did not appear"
 bar=$(bar_window)
 xmessage -geometry 600x200+0+0 "a normal window over the bar" &
 other=$!
-wait_for 'xdotool search --name "^xmessage$"' 10 || fail "test window missing"
-sleep 0.5
-xprop -id "$bar" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "alwaysontop did not set the above state"
-stacking=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g')
+covering=$(wait_for_managed xmessage) || fail "test window missing"
+stacking() { xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g'; }
 bar_hex=$(printf '0x%x' "$bar")
-last=$(echo "$stacking" | awk '{print $NF}')
-[[ "$last" == "$bar_hex" ]] || fail "the bar is not on top of the stack: $stacking (bar $bar_hex)"
+# Once the window manager has stacked the new window, the bar must be above it.
+wait_for '[[ " $(stacking) " == *" $(printf "0x%x" "$covering") "* && "$(stacking | awk "{print \$NF}")" == "$bar_hex" ]]' 5 \
+    || fail "the bar is not on top of the stack: $(stacking) (bar $bar_hex)"
+xprop -id "$bar" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "alwaysontop did not set the above state"
 opacity=$(xprop -id "$bar" _NET_WM_WINDOW_OPACITY | sed 's/.*= //')
 # 127/255 of full opacity, as Qt writes it.
 [[ "$opacity" == "$((0xffffffff * 127 / 255))" ]] || fail "opacity $opacity"

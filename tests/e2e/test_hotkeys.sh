@@ -47,18 +47,27 @@ write_hotkeys "8|118|ExecuteFile|$WORK/inactive.sh|0" \
               "8|123|MinimizeActiveWindow||1" \
               "8|119|OpenQuorix||1"
 
-start_quorix
+# The bar is shown once it has taken its hotkeys; the trace tells when a refresh is done.
+start_quorix /debug
 wait_for_bar || fail "the bar did not appear"
 bar=$(bar_window)
 read -r bx by bw bh < <(window_geometry "$bar")
-sleep 0.5
+
+# ran_alone MARKER OTHER SCRIPT: MARKER's script has run and OTHER's has not. The bar starts what
+# a hotkey asks for in the order the keys came, and a program it starts is running when the start
+# returns, so once MARKER exists and SCRIPT runs no more, OTHER would be there had SCRIPT run.
+ran_alone() {
+    wait_for "[[ -e '$1' ]]" 10 || return 1
+    wait_for "! pgrep -f '$3'" 10 || return 1
+    [[ ! -e "$2" ]]
+}
 
 # --- WIN+F9 starts the file; the inactive WIN+F7 does nothing -------------------------------------
 xdotool key super+F7
 xdotool key super+F9
 wait_for '[[ -e "$TEST_HOME/hotkey.marker" ]]' 10 || fail "WIN+F9 did not start the script"
-sleep 0.5
-[[ ! -e "$TEST_HOME/inactive.marker" ]] || fail "the inactive hotkey ran"
+ran_alone "$TEST_HOME/hotkey.marker" "$TEST_HOME/inactive.marker" "$WORK/inactive.sh" \
+    || fail "the inactive hotkey ran"
 pass "WIN+F9 ran its file; an inactive record stays silent"
 
 # --- window commands on a test window -------------------------------------------------------------
@@ -99,7 +108,6 @@ visible_quorix_windows() { xdotool search --onlyvisible --class quorix 2>/dev/nu
 before=$(visible_quorix_windows | wc -l)
 xdotool key super+F8
 wait_for '[[ $(visible_quorix_windows | wc -l) -gt $before ]]' 5 || fail "WIN+F8 opened no menu"
-sleep 0.5
 screenshot hotkeys-open-quorix
 # The first entry, "Run...", is highlighted: Enter opens the Run dialog.
 xdotool key Return
@@ -117,26 +125,24 @@ write_hotkeys "8|118|ExecuteFile|$WORK/inactive.sh|1" \
 # "Main" from the keyboard: Run..., AutoRun, Settings, Refresh Quorix.
 xdotool key super+F8
 wait_for '[[ -n "$(popup_left)" ]]' 10 || fail "OpenQuorix did not open Main for the refresh"
-sleep 0.3
+refreshes=$(trace_count "GenerateInfoBar: end")
 xdotool key Down Down Down Return
-sleep 1
+wait_for_trace "GenerateInfoBar: end" $((refreshes + 1)) || fail "Refresh Quorix did not run"
 xdotool key super+F9
 xdotool key super+F7
 wait_for '[[ -e "$TEST_HOME/inactive.marker" ]]' 10 || fail "after the refresh WIN+F7 did not run"
-sleep 0.5
-[[ ! -e "$TEST_HOME/hotkey.marker" ]] || fail "after the refresh the deactivated WIN+F9 still ran"
+ran_alone "$TEST_HOME/inactive.marker" "$TEST_HOME/hotkey.marker" "$WORK/hotkey.sh" \
+    || fail "after the refresh the deactivated WIN+F9 still ran"
 pass "Refresh Quorix re-registers the hotkeys from the file"
 
 # --- the Run box starts what is typed and remembers it first --------------------------------------
 printf 'earlier command\r\nother\r\n' > "$DATA/runhisto.dat"
 # The Run box sits at the right end of the menu row (the marquee is off).
-xdotool mousemove $((bx + bw - 100)) $((by + bh / 2))
-sleep 0.3
-xdotool click 1
-sleep 0.5
+# The click gives the bar the focus; what is typed once the bar has it goes into the box.
+xdotool mousemove --sync $((bx + bw - 100)) $((by + bh / 2)) click 1
+wait_for '[[ "$(focus_window)" == "$bar" ]]' 10 || fail "clicking the Run box did not focus the bar"
 command="touch $TEST_HOME/runbox.marker"
 xdotool type --delay 20 "$command"
-sleep 0.3
 screenshot hotkeys-run-box
 xdotool key Return
 wait_for '[[ -e "$TEST_HOME/runbox.marker" ]]' 10 || fail "the Run box did not start the command"
@@ -148,13 +154,13 @@ pass "the Run box started the command and put it first in the history"
 
 # --- its drop-down offers the history, newest first -----------------------------------------------
 rm -f "$TEST_HOME/runbox.marker"
-xdotool mousemove $((bx + bw - 8)) $((by + bh / 2))
-sleep 0.3
-xdotool click 1
-sleep 0.7
+# A combo box's list closes on a release long after the press: click at once, then wait.
+open_before=$(popup_count)
+xdotool mousemove --sync $((bx + bw - 8)) $((by + bh / 2)) click 1
+wait_for "(( \$(popup_count) > $open_before ))" || fail "the Run box's drop-down did not open"
 screenshot hotkeys-run-history
 xdotool key Home Return
-sleep 0.3
+wait_for_popups "$open_before" || fail "choosing from the drop-down did not close it"
 xdotool key Return
 wait_for '[[ -e "$TEST_HOME/runbox.marker" ]]' 10 || fail "the first history entry did not run again"
 [[ $(wc -l < "$DATA/runhisto.dat") -eq 3 ]] || fail "running an entry again duplicated it: $(cat -A "$DATA/runhisto.dat")"

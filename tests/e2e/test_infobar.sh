@@ -32,9 +32,6 @@ wait_for_bar || fail "the bar did not appear"
 bar=$(bar_window)
 wait_for "[[ \"\$(window_geometry $bar)\" == \"0 0 $sw $((2 * row))\" ]]" 10 \
     || fail "bar geometry $(window_geometry "$bar"), expected two rows of $row"
-sleep 1.5
-screenshot infobar-first
-first=$SCREEN_DIR/infobar-first.png
 
 # The colour of one pixel of a screenshot as "r,g,b".
 pixel() {
@@ -45,25 +42,31 @@ pixel() {
 # Meter i sits at x = 10 + 160 i, one pixel below the row's top; its border is its first visible
 # line. The place of a fourth meter shows the row's own colour.
 border_y=$((row + 2))
-for i in 0 1 2; do
-    x=$((10 + 160 * i + 75))
-    colour=$(pixel "$first" $x $border_y)
-    [[ "$colour" == "0,0,255" ]] || fail "meter $i: border colour $colour at $x,$border_y"
-done
-colour=$(pixel "$first" $((10 + 160 * 3 + 75)) $border_y)
-[[ "$colour" == "0,255,0" ]] || fail "a fourth meter or no info bar colour: $colour"
-colour=$(pixel "$first" 5 $border_y)
-[[ "$colour" == "0,255,0" ]] || fail "the margin does not show the info bar colour: $colour"
-pass "three meters in the second row"
-
-# The marquee sits at the right end of the first row; a clock changes within two seconds.
+meter_colours() {
+    local i
+    for i in 0 1 2 3; do pixel "$1" $((10 + 160 * i + 75)) $border_y; done
+    pixel "$1" 5 $border_y
+}
+# Three blue borders, then the green row where a fourth meter would be and in the margin.
+expected="0,0,255 0,0,255 0,0,255 0,255,0 0,255,0"
+meters_shown() { [[ "$(meter_colours "$1" | paste -sd' ')" == "$expected" ]]; }
+# The marquee sits at the right end of the first row.
 marquee_crop() {
     convert "$1" -crop "200x$row+$((sw - 200))+0" +repage -depth 8 rgb:- | md5sum
 }
-sleep 2
-screenshot infobar-second
-[[ "$(marquee_crop "$first")" != "$(marquee_crop "$SCREEN_DIR/infobar-second.png")" ]] \
-    || fail "the marquee clock did not change"
+marquee_shows_text() {
+    (( $(convert "$1" -crop "200x$row+$((sw - 200))+0" +repage -format %k info:) > 1 ))
+}
+first=$SCREEN_DIR/infobar-first.png
+painted() { meters_shown "$1" && marquee_shows_text "$1"; }
+wait_for_picture infobar-first painted 10 \
+    || fail "meter border, fourth place and margin colours: $(meter_colours "$first" | paste -sd' '), expected $expected; or no marquee text"
+pass "three meters in the second row"
+
+# The clock shows another time a second later.
+first_clock=$(marquee_crop "$first")
+clock_changed() { [[ "$(marquee_crop "$1")" != "$first_clock" ]]; }
+wait_for_picture infobar-second clock_changed 5 || fail "the marquee clock did not change"
 pass "the marquee clock ticks"
 
 kill -TERM "$QUORIX_PID"

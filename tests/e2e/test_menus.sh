@@ -29,14 +29,10 @@ read -r bx by bw bh < <(window_geometry "$bar")
 
 # Opens "Main" (right of the icon button) with the mouse, then the generated menu right of it.
 open_work_menu() {
-    xdotool mousemove $((bx + 36)) $((by + bh / 2))
-    sleep 0.3
-    xdotool mousedown 1 sleep 0.1 mouseup 1
-    wait_for '[[ -n "$(popup_left)" ]]' 10 || fail "Main did not open"
+    click_to_open $((bx + 36)) $((by + bh / 2)) || fail "Main did not open"
     local main_left; main_left=$(popup_left)
     xdotool key Right
     wait_for "[[ \$(popup_left) -gt $main_left ]]" 10 || fail "the Work menu did not open"
-    sleep 0.3
 }
 
 # --- first opening: the folder's entries, the program among them starts ---------------------------
@@ -61,14 +57,10 @@ pass "a file created between two openings appears"
 # --- Close lists another window and closes it ----------------------------------------------------
 xmessage -name quorix-e2e-window "Close me from the bar" &
 victim=$!
-wait_for 'xdotool search --name "^quorix-e2e-window$"' 10 || fail "the test window did not appear"
-xdotool mousemove $((bx + 36)) $((by + bh / 2))
-sleep 0.3
-xdotool mousedown 1 sleep 0.1 mouseup 1
-wait_for '[[ -n "$(popup_left)" ]]' 10 || fail "Main did not open"
+wait_for_managed quorix-e2e-window >/dev/null || fail "the test window did not appear"
+click_to_open $((bx + 36)) $((by + bh / 2)) || fail "Main did not open"
 xdotool key Up Up Up Right
-wait_for '(( $(visible_quorix_windows) >= 3 ))' 10 || fail "the Close submenu did not open"
-sleep 0.3
+wait_for_popups 2 || fail "the Close submenu did not open"
 screenshot menus-close-list
 # Entries: Quorix (highlighted), Shut Down..., then the windows.
 xdotool key Down Down Return

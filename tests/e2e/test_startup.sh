@@ -22,7 +22,7 @@ grep -q '^versionstring=Quorix 1.03' "$DATA/settings.ini" || fail "version strin
 pass "first start filled the data folder and asked once"
 
 # --- trace lines, in order ------------------------------------------------------------------------
-trace=$PROGRAM_DIR/debug.txt
+trace=$TRACE_FILE
 expected="CheckDataFiles: begin|CheckDataFiles: end|MainMenu.FormCreate: begin|ReadSettings: begin|ReadSettings: end|GenerateMenu: begin|GenerateMenu: end|MainMenu.FormCreate: end"
 actual=$(sed -E 's/.*:\t//' "$trace" | grep -E 'CheckDataFiles|FormCreate|ReadSettings|GenerateMenu' | paste -sd'|')
 [[ "$actual" == "$expected" ]] || fail "trace lines: $actual"
@@ -46,14 +46,10 @@ pass "second copy refused, first untouched"
 bar=$(bar_window)
 read -r bx by bw bh < <(window_geometry "$bar")
 # "Main" is the second entry of the menu bar, right of the icon button.
-xdotool mousemove $((bx + 36)) $((by + bh / 2))
-sleep 0.3
-xdotool mousedown 1 sleep 0.1 mouseup 1
-wait_for '[[ -n "$(popup_left)" ]]' 10 || fail "Main did not open"
+click_to_open $((bx + 36)) $((by + bh / 2)) || fail "Main did not open"
 screenshot startup-main-menu
 xdotool key Up Up Up Right
-wait_for '(( $(visible_quorix_windows) >= 3 ))' 10 || fail "the Close submenu did not open"
-sleep 0.3
+wait_for_popups 2 || fail "the Close submenu did not open"
 screenshot startup-close-menu
 xdotool key Return
 wait_for_exit "$first" 10 || fail "Close > Quorix did not end the bar"

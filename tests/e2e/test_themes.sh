@@ -26,6 +26,36 @@ near() {
     return 0
 }
 
+# themed_as_expected PICTURE [report]: the bar's background is the theme's, the hot item's row
+# runs from the gradient's start to its end colour, and the popup's border is the theme's; with
+# "report" the first fault fails the test.
+themed_as_expected() {
+    local shot=$1 report=${2:-}
+    local background; background=$(row_pixels "$shot" 700 701 $((row / 2)) | cut -d: -f2)
+    if ! near "$background" "$menu_background"; then
+        [[ -n "$report" ]] && fail "$theme: bar background $background"
+        return 1
+    fi
+    # The hot item's row: the first and last pixels of the highlight inside the popup.
+    local pixels line colour
+    mapfile -t pixels < <(row_pixels "$shot" 0 400 $((bh + 12)))
+    first="" last=""
+    for line in "${pixels[@]}"; do
+        colour=${line#*:}
+        if [[ -z "$first" ]] && near "$colour" "$from"; then first=${line%%:*}; fi
+        if near "$colour" "$to"; then last=${line%%:*}; fi
+    done
+    if ! [[ -n "$first" && -n "$last" && "$last" -gt "$first" ]]; then
+        [[ -n "$report" ]] && fail "$theme: no gradient from $from to $to on the hot item (first=$first last=$last)"
+        return 1
+    fi
+    for line in "${pixels[@]}"; do
+        near "${line#*:}" "$border" && return 0
+    done
+    [[ -n "$report" ]] && fail "$theme: no popup border in $border"
+    return 1
+}
+
 check_theme() {
     local theme=$1
     prepare_data_folder
@@ -45,38 +75,19 @@ check_theme() {
     local bar; bar=$(bar_window)
     read -r bx by bw bh < <(window_geometry "$bar")
     local row=$((bh / 2))
-    sleep 1
     # Open "Main" and rest the pointer on its first entry.
-    xdotool mousemove 36 $((row / 2)); sleep 0.3
-    xdotool mousedown 1 sleep 0.1 mouseup 1
-    wait_for '[[ -n "$(popup_left)" ]]' 10 || fail "$theme: Main did not open"
-    sleep 0.3
-    xdotool mousemove 60 $((bh + 12)); sleep 0.8
+    click_to_open 36 $((row / 2)) || fail "$theme: Main did not open"
+    xdotool mousemove --sync 60 $((bh + 12))
     local shot=$SCREEN_DIR/themes-$theme.png
-    screenshot "themes-$theme"
-
-    local background; background=$(row_pixels "$shot" 700 701 $((row / 2)) | cut -d: -f2)
-    near "$background" "$(rgb "$(theme_value "$theme" menu_color)")" \
-        || fail "$theme: bar background $background"
-    # The hot item's row: the first and last pixels of the highlight inside the popup.
-    local y=$((bh + 12)) start end
-    mapfile -t pixels < <(row_pixels "$shot" 0 400 "$y")
-    local from=$(rgb "$(theme_value "$theme" menu_popup_select_color)")
-    local to=$(rgb "$(theme_value "$theme" menu_popup_select_end_color)")
-    local border=$(rgb "$(theme_value "$theme" menu_border_color)")
-    local first="" last="" line colour
-    for line in "${pixels[@]}"; do
-        colour=${line#*:}
-        if [[ -z "$first" ]] && near "$colour" "$from"; then first=${line%%:*}; fi
-        if near "$colour" "$to"; then last=${line%%:*}; fi
-    done
-    [[ -n "$first" && -n "$last" && "$last" -gt "$first" ]] \
-        || fail "$theme: no gradient from $from to $to on the hot item (first=$first last=$last)"
-    local found_border=no
-    for line in "${pixels[@]}"; do
-        near "${line#*:}" "$border" && found_border=yes && break
-    done
-    [[ $found_border == yes ]] || fail "$theme: no popup border in $border"
+    # The theme's colours as "r,g,b".
+    menu_background=$(rgb "$(theme_value "$theme" menu_color)")
+    from=$(rgb "$(theme_value "$theme" menu_popup_select_color)")
+    to=$(rgb "$(theme_value "$theme" menu_popup_select_end_color)")
+    border=$(rgb "$(theme_value "$theme" menu_border_color)")
+    # The picture is right once the hot item has been painted: the screen is waited on until it
+    # shows everything, and the last picture tells what is missing.
+    wait_for_picture "themes-$theme" themed_as_expected 10 || true
+    themed_as_expected "$shot" report
     pass "$theme: background, gradient $first..$last and border"
     xdotool key Escape Escape
     kill -TERM "$QUORIX_PID"

@@ -5,6 +5,7 @@
 #include "base/inifile.h"
 #include "testenv.h"
 
+#include <QHash>
 #include <QRect>
 #include <QTest>
 
@@ -17,6 +18,9 @@ private Q_SLOTS:
     void readsValues_data();
     void readsValues();
     void zeroKeepsItsMeaning();
+    void hugeNumbersAreBounded_data();
+    void hugeNumbersAreBounded();
+    void boundedValuesAreNotWrittenBack();
     void marqueeLinesStopAtTheFirstGap_data();
     void marqueeLinesStopAtTheFirstGap();
     void blendValue_data();
@@ -87,6 +91,52 @@ void TestBarSettings::readsValues()
     QCOMPARE(s.dockAtBottom, bottom);
     QCOMPARE(s.BarHeight(), barHeight);
     QCOMPARE(s.alwaysOnTop, alwaysOnTop);
+}
+
+void TestBarSettings::hugeNumbersAreBounded_data()
+{
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("value");
+    const QByteArray huge = "2147483647";
+    QTest::newRow("height") << "[menu-settings]\nheight=" + huge << "height" << 200;
+    QTest::newRow("negative height") << QByteArray("[menu-settings]\nheight=-5") << "height" << 22;
+    QTest::newRow("run width") << "[menu-settings]\nrunwidth=" + huge << "runWidth" << 9999;
+    QTest::newRow("negative run width") << QByteArray("[menu-settings]\nrunwidth=-2147483648") << "runWidth" << 0;
+    QTest::newRow("run count") << "[menu-settings]\nruncount=" + huge << "runCount" << 999;
+    QTest::newRow("max number") << "[menu-settings]\nmaxnumber=" + huge << "maxNumber" << 9999;
+    QTest::newRow("info bar width") << "[infobar]\nwidth=" + huge << "infoBarWidth" << 9999;
+    QTest::newRow("info bar margin") << "[infobar]\nmargin=" + huge << "infoBarMargin" << 999;
+    QTest::newRow("marquee width") << "[marquee-settings]\nwidth=" + huge << "marqueeWidth" << 999;
+    QTest::newRow("frame length") << "[marquee-settings]\nmarqueeframelength=" + huge << "marqueeFrameLength" << 999;
+    QTest::newRow("in range stays") << QByteArray("[menu-settings]\nrunwidth=250") << "runWidth" << 250;
+}
+
+void TestBarSettings::hugeNumbersAreBounded()
+{
+    QFETCH(QByteArray, ini);
+    QFETCH(QString, field);
+    QFETCH(int, value);
+    const BarSettings s = BarSettings::Read(*IniFile::FromData(ini));
+    const QHash<QString, int> fields{{"height", s.height},         {"runWidth", s.runWidth},
+                                     {"runCount", s.runCount},     {"maxNumber", s.maxNumber},
+                                     {"infoBarWidth", s.infoBarWidth}, {"infoBarMargin", s.infoBarMargin},
+                                     {"marqueeWidth", s.marqueeWidth}, {"marqueeFrameLength", s.marqueeFrameLength}};
+    QCOMPARE(fields.value(field), value);
+}
+
+void TestBarSettings::boundedValuesAreNotWrittenBack()
+{
+    TestHome home;
+    const QString path = home.writeFile("settings.ini", "[menu-settings]\nrunwidth=2147483647\nheight=30\n");
+    IniFile ini(path);
+    const BarSettings read = BarSettings::Read(ini);
+    BarSettings changed = read;
+    changed.height = 40;
+    QVERIFY(changed.Write(ini, read));
+    const IniFile again(path);
+    QCOMPARE(again.ReadString("menu-settings", "runwidth"), QStringLiteral("2147483647"));
+    QCOMPARE(again.ReadInteger("menu-settings", "height", 0), 40);
 }
 
 void TestBarSettings::marqueeLinesStopAtTheFirstGap_data()

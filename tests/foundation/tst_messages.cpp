@@ -40,6 +40,8 @@ private Q_SLOTS:
     void answers();
     void sessionEndClosesOpenBoxes();
     void storedLineBreaksAreShown();
+    // Last: the session's end is for good.
+    void sessionEndRefusesNewBoxes();
 };
 
 void TestMessages::answers_data()
@@ -87,6 +89,19 @@ void TestMessages::sessionEndClosesOpenBoxes()
 void TestMessages::storedLineBreaksAreShown()
 {
     QCOMPARE(DisplayText("Error\r\rNo such file.\r\nTry again."), QStringLiteral("Error\n\nNo such file.\nTry again."));
+}
+
+void TestMessages::sessionEndRefusesNewBoxes()
+{
+    int shown = 0;
+    WhenBoxOpens([&shown](QMessageBox *box) {
+        ++shown;
+        box->close();
+    });
+    EndMessageBoxes();
+    QCOMPARE(TCustomMessageBox("After the end?", {"OK"}, 0, 0), -1);
+    QCOMPARE(AskQuestion("Continue?"), false);
+    QCOMPARE(shown, 0);
 }
 
 QTEST_MAIN(TestMessages)

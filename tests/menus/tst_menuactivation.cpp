@@ -108,6 +108,9 @@ void TestMenuActivation::init()
     MakeExecutable(Root() + "/Docs/notes.doc");
     m_home->writeFile("Docs/web.desktop", "[Desktop Entry]\nType=Link\nName=Web\nURL=https://example.net/\n");
     m_home->writeFile("Docs/app.desktop", "[Desktop Entry]\nType=Application\nName=App\nExec=true\n");
+    // Outside the applications folders an entry is launched only when its owner made it executable.
+    MakeExecutable(Root() + "/Docs/web.desktop");
+    MakeExecutable(Root() + "/Docs/app.desktop");
     m_home->writeFile(".local/share/applications/Editor.desktop",
                       "[Desktop Entry]\nType=Application\nName=Mine\nExec=true\n");
     m_home->writeFile("usr/share/applications/Editor.desktop",

@@ -195,8 +195,10 @@ void TestMenuBuilder::fillerChoice_data()
     QTest::newRow("network without remote drives") << "$NETWORK$" << QStringList{};
     QTest::newRow("programs: the applications menu") << "$PROGRAMS$" << QStringList{"Other>"};
     QTest::newRow("programs: a category") << "$PROGRAMS$\\Other" << QStringList{"My Tool", "System Tool"};
-    QTest::newRow("favorites show internet shortcuts only") << "$URLS$" << QStringList{"Site.url"};
-    QTest::newRow("notes come later") << "$NOTES$" << QStringList{};
+    QTest::newRow("favorites show internet shortcuts only, after the URL commands")
+        << "$URLS$" << QStringList{"Add URL...", "Manage URL's...", "-", "Site.url"};
+    QTest::newRow("notes over an empty store") << "$NOTES$" << QStringList{"Add Note...", "-"};
+    QTest::newRow("contacts without a book") << "$CONTACTS$" << QStringList{"Error: Address Book Not Found"};
     QTest::newRow("missing folder") << "~/nothing" << QStringList{};
     QTest::newRow("unknown alias") << "$NOALIAS$/x" << QStringList{};
     QTest::newRow("undefined environment reference") << "%NO_SUCH_VARIABLE_HERE%/x" << QStringList{};

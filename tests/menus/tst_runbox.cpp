@@ -109,7 +109,9 @@ void TestRunBox::readingHandEditedOrDamagedFiles_data()
     QTest::newRow("blank lines skipped") << QByteArray("\r\n\r\na\r\n\r\nb\r\n\r\n") << QStringList{"a", "b"};
     QTest::newRow("later duplicates dropped") << QByteArray("Calc\r\nx\r\ncalc\r\n") << QStringList{"Calc", "x"};
     QTest::newRow("empty file") << QByteArray() << QStringList{};
-    QTest::newRow("invalid UTF-8 still reads") << QByteArray("ok\r\n\xff\xfe\r\n") << QStringList{"ok", QString(2, QChar(0xfffd))};
+    // Bytes that are not UTF-8 come from Windows: read as Windows-1252, nothing is lost.
+    QTest::newRow("invalid UTF-8 reads as Windows-1252")
+        << QByteArray("ok\r\n\xff\xfe\r\n") << QStringList{"ok", QString::fromUtf8("\u00ff\u00fe")};
 }
 
 void TestRunBox::readingHandEditedOrDamagedFiles()

@@ -26,3 +26,8 @@ bool RecordingLauncher::OpenInBrowser(const QString &url)
 {
     return Record({QStringLiteral("browser"), url, {}, {}});
 }
+
+bool RecordingLauncher::OpenAsText(const QString &file)
+{
+    return Record({QStringLiteral("text"), file, {}, {}});
+}

@@ -7,8 +7,8 @@
 
 struct LaunchRecord
 {
-    QString action;            // "desktop-entry", "run", "open" or "browser"
-    QString target;            // the desktop file, program, URI or URL
+    QString action;            // "desktop-entry", "run", "open", "browser" or "text"
+    QString target;            // the desktop file, program, URI, URL or file opened as text
     QStringList arguments;     // "run" only
     QString workingDirectory;  // "run" only
 };
@@ -21,6 +21,7 @@ public:
                     const QString &workingDirectory) override;
     bool OpenUri(const QString &uri) override;
     bool OpenInBrowser(const QString &url) override;
+    bool OpenAsText(const QString &file) override;
 
     const QList<LaunchRecord> &Records() const { return m_records; }
     void Clear() { m_records.clear(); }

@@ -1,5 +1,6 @@
 #include "platform/linux/desktopentry.h"
 
+#include "platform/regularfile.h"
 #include "platform/xdgpaths.h"
 
 #include <QDirIterator>
@@ -90,10 +91,18 @@ DesktopEntryInfo ReadApplication(GDesktopAppInfo *app)
 
 DesktopEntryInfo ReadDesktopEntry(const QString &path)
 {
+    // Read here, not by GIO: a FIFO named like an entry would block it, a huge file fill memory.
+    const RegularFileRead read = ReadRegularFile(path, kMaxDesktopEntrySize);
+    return read.ok ? ReadDesktopEntryData(read.data) : DesktopEntryInfo{};
+}
+
+DesktopEntryInfo ReadDesktopEntryData(const QByteArray &data)
+{
     DesktopEntryInfo info;
+    if (data.size() > kMaxDesktopEntrySize)
+        return info;
     GKeyFile *file = g_key_file_new();
-    const QByteArray local = path.toLocal8Bit();
-    if (g_key_file_load_from_file(file, local.constData(), G_KEY_FILE_NONE, nullptr)) {
+    if (g_key_file_load_from_data(file, data.constData(), gsize(data.size()), G_KEY_FILE_NONE, nullptr)) {
         GDesktopAppInfo *app = g_desktop_app_info_new_from_keyfile(file);
         if (app) {
             info = ReadApplication(app);

@@ -18,7 +18,10 @@ struct DesktopEntryInfo
     QString url;           // Type=Link: the URL it opens
 };
 
+// Invalid for anything but a regular file of at most 64 KiB that reads as a desktop entry.
 DesktopEntryInfo ReadDesktopEntry(const QString &path);
+// The same from the file's bytes (tests, fuzzing).
+DesktopEntryInfo ReadDesktopEntryData(const QByteArray &data);
 
 // Every desktop entry file of the applications folders of $XDG_DATA_HOME and $XDG_DATA_DIRS, each
 // desktop file ID once (the user's copy first), as absolute paths.

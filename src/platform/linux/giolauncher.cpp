@@ -80,3 +80,19 @@ bool GioLauncher::OpenInBrowser(const QString &url)
     g_object_unref(browser);
     return Succeeded(ok, error);
 }
+
+bool GioLauncher::OpenAsText(const QString &file)
+{
+    GAppInfo *editor = g_app_info_get_default_for_type("text/plain", FALSE);
+    if (!editor)
+        return false;
+    GList uris{};
+    QByteArray uri = QUrl::fromLocalFile(file).toEncoded();
+    uris.data = uri.data();
+    GAppLaunchContext *context = g_app_launch_context_new();
+    GError *error = nullptr;
+    const gboolean ok = g_app_info_launch_uris(editor, &uris, context, &error);
+    g_object_unref(context);
+    g_object_unref(editor);
+    return Succeeded(ok, error);
+}

@@ -12,4 +12,5 @@ public:
                     const QString &workingDirectory) override;
     bool OpenUri(const QString &uri) override;
     bool OpenInBrowser(const QString &url) override;
+    bool OpenAsText(const QString &file) override;
 };

@@ -2,6 +2,8 @@
 // shared MIME database), or a fixed theme icon for folders, volumes and virtual folders.
 #include "platform/shellnamespace.h"
 
+#include "platform/regularfile.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -16,11 +18,12 @@ QIcon ThemeIcon(const QString &name)
     return QIcon::fromTheme(name);
 }
 
-// Icon= holds a theme name or an absolute file; a name with an image extension is tolerated.
+// Icon= holds a theme name or an absolute file; a name with an image extension is tolerated. The
+// toolkit opens an icon file blocking and whole: only a plain file of picture size gets that far.
 QIcon IconFromName(const QString &name)
 {
     if (QDir::isAbsolutePath(name))
-        return QFileInfo::exists(name) ? QIcon(name) : QIcon();
+        return IsSmallRegularFile(name, kMaxIconFileSize) ? QIcon(name) : QIcon();
     QString themeName = name;
     for (const char *extension : {".png", ".svg", ".xpm"}) {
         if (themeName.endsWith(QLatin1String(extension)))

@@ -48,7 +48,7 @@ ShellItem FileSystemItem(const QFileInfo &info, ShellItemKind fileKind, ShellIte
 
 FolderListing ListDirectory(const QString &folder, ListFilter filter,
                             ShellItemKind fileKind = ShellItemKind::File,
-                            ShellItemKind folderKind = ShellItemKind::Folder)
+                            ShellItemKind folderKind = ShellItemKind::Folder, bool readEntries = true)
 {
     FolderListing listing;
     const QFileInfo folderInfo(folder);
@@ -62,8 +62,10 @@ FolderListing ListDirectory(const QString &folder, ListFilter filter,
     while (it.hasNext()) {
         it.next();
         ShellItem item = FileSystemItem(it.fileInfo(), fileKind, folderKind);
-        if (!item.isFolder && fileKind == ShellItemKind::File && IsDesktopEntryName(item.displayName)
-            && !ApplyDesktopEntry(item)) {
+        const bool entry = !item.isFolder && fileKind == ShellItemKind::File && IsDesktopEntryName(item.displayName);
+        if (entry && !readEntries) {
+            item.entryUnread = true;
+        } else if (entry && !ApplyDesktopEntry(item)) {
             listing.suppressedNames.append(it.fileName());
             continue;
         }
@@ -261,6 +263,22 @@ FolderListing ListFolder(const ShellItem &folder, ListFilter filter)
     if (!folder.isFolder)
         return {};
     return ListDirectory(folder.parsingPath, filter);
+}
+
+FolderListing ListFolderUnread(const ShellItem &folder)
+{
+    if (folder.kind == ShellItemKind::VirtualFolder || !folder.isFolder)
+        return ListFolder(folder);
+    return ListDirectory(folder.parsingPath, ListFilter::FoldersAndFiles, ShellItemKind::File,
+                         ShellItemKind::Folder, false);
+}
+
+bool ReadListedEntry(ShellItem &item)
+{
+    if (!item.entryUnread)
+        return true;
+    item.entryUnread = false;
+    return ApplyDesktopEntry(item);
 }
 
 ShellItem ParsePathToItem(const QString &path)

@@ -3,24 +3,61 @@
 #include "platform/xdgpaths.h"
 
 #include <QDir>
+#include <QRegularExpression>
+#include <QSysInfo>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
 
 namespace {
-QString DisplayTag()
+bool IsLocalHost(const QString &host)
 {
-    QString display = qEnvironmentVariable("DISPLAY");
-    if (display.isEmpty())
-        display = QStringLiteral("none");
-    // ":0.0" and "localhost:10" become file-name friendly.
-    display.replace(QLatin1Char('/'), QLatin1Char('_'));
-    return display;
+    static const QStringList local{QString(), QStringLiteral("unix"), QStringLiteral("localhost"),
+                                   QStringLiteral("127.0.0.1"), QStringLiteral("::1")};
+    return local.contains(host) || host == QSysInfo::machineHostName().toLower();
+}
+
+// Keeps only what may stand in a file name.
+QString FileNameSafe(QString text)
+{
+    for (QChar &c : text) {
+        if (!c.isLetterOrNumber() && c != QLatin1Char('.') && c != QLatin1Char('-'))
+            c = QLatin1Char('_');
+    }
+    return text;
 }
 } // namespace
 
+QString DisplayLockKey(const QString &display)
+{
+    // [host]:number[.screen]; "host/unix:0" is the same as "unix:0", a socket path
+    // "/tmp/.X11-unix/X0" names display 0.
+    QString text = display.trimmed();
+    static const QRegularExpression socketPath(QStringLiteral("^/tmp/\\.X11-unix/X(\\d+)$"));
+    if (const QRegularExpressionMatch m = socketPath.match(text); m.hasMatch())
+        text = QLatin1Char(':') + m.captured(1);
+    const qsizetype colon = text.lastIndexOf(QLatin1Char(':'));
+    if (colon < 0)
+        return QStringLiteral("none");
+    QString host = text.left(colon).toLower();
+    if (host.endsWith(QLatin1Char(':')))
+        host.chop(1); // DECnet's "host::0"
+    if (const qsizetype slash = host.indexOf(QLatin1Char('/')); slash >= 0)
+        host = host.mid(slash + 1);
+    if (host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']')))
+        host = host.mid(1, host.size() - 2);
+    const QString number = text.mid(colon + 1).section(QLatin1Char('.'), 0, 0);
+    bool ok = false;
+    const uint displayNumber = number.toUInt(&ok);
+    if (!ok)
+        return QStringLiteral("none");
+    const QString server = IsLocalHost(host) ? QStringLiteral("local") : FileNameSafe(host);
+    return server + QLatin1Char('-') + QString::number(displayNumber);
+}
+
+
 SingleInstanceLock::SingleInstanceLock(const QString &name)
-    : m_path(XdgRuntimeDir() + name + QLatin1Char('-') + DisplayTag() + QStringLiteral(".lock"))
+    : m_path(XdgRuntimeDir() + name + QLatin1Char('-') + DisplayLockKey(qEnvironmentVariable("DISPLAY")) + QStringLiteral(".lock"))
 {
 }
 

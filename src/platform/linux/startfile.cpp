@@ -3,6 +3,7 @@
 #include "platform/launcher.h"
 
 #include "platform/internetshortcut.h"
+#include "platform/launchtrust.h"
 #include "platform/linux/desktopentry.h"
 #include "platform/shellnamespace.h"
 #include "platform/xdgpaths.h"
@@ -30,9 +31,11 @@ bool LooksLikeUri(const QString &text)
     return scheme.match(text).hasMatch() && !text.contains(QLatin1Char('\n'));
 }
 
+// A program by its bits and its first bytes, never one whose name says it is a document.
 bool IsProgramFileInfo(const QFileInfo &info)
 {
-    if (!info.isFile() || !info.isExecutable())
+    if (!info.isFile() || !info.isExecutable() || NameClaimsDocument(info.fileName())
+        || !KeepsExecuteBits(info.absoluteFilePath()))
         return false;
     QFile file(info.absoluteFilePath());
     if (!file.open(QIODevice::ReadOnly))
@@ -51,6 +54,8 @@ bool OpenUrlText(const QString &url)
 
 bool StartDesktopEntryFile(const QString &path)
 {
+    if (!IsTrustedDesktopEntry(path))
+        return Current<Launcher>().OpenAsText(path);
     const DesktopEntryInfo entry = ReadDesktopEntry(path);
     if (entry.kind == DesktopEntryInfo::Application)
         return Current<Launcher>().LaunchDesktopEntry(path);
@@ -199,8 +204,13 @@ bool LaunchShellItem(const ShellItem &item)
 {
     switch (item.kind) {
     case ShellItemKind::None: return false;
-    case ShellItemKind::DesktopEntry: return Current<Launcher>().LaunchDesktopEntry(item.parsingPath);
-    case ShellItemKind::LinkEntry: return LooksLikeUri(item.linkUrl) && OpenUrlText(item.linkUrl);
+    case ShellItemKind::DesktopEntry:
+    case ShellItemKind::LinkEntry:
+        if (!IsTrustedDesktopEntry(item.parsingPath))
+            return Current<Launcher>().OpenAsText(item.parsingPath);
+        if (item.kind == ShellItemKind::LinkEntry)
+            return LooksLikeUri(item.linkUrl) && OpenUrlText(item.linkUrl);
+        return Current<Launcher>().LaunchDesktopEntry(item.parsingPath);
     case ShellItemKind::Folder:
     case ShellItemKind::Volume: return OpenFolder(item.parsingPath);
     case ShellItemKind::Printer: return RunPrinterSettings(item.parsingPath);
