@@ -23,7 +23,6 @@
 #include <X11/keysym.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 
 namespace {
@@ -114,23 +113,6 @@ public:
         xcb_map_window(m_connection, window);
         xcb_flush(m_connection);
         return window;
-    }
-    // Asks the window manager to add (1) or remove (0) a state of a window, as any client may.
-    void RequestState(xcb_window_t window, quint32 action, const char *state)
-    {
-        xcb_client_message_event_t event;
-        std::memset(&event, 0, sizeof(event));
-        event.response_type = XCB_CLIENT_MESSAGE;
-        event.format = 32;
-        event.window = window;
-        event.type = Atom("_NET_WM_STATE");
-        event.data.data32[0] = action;
-        event.data.data32[1] = Atom(state);
-        event.data.data32[3] = 2; // a pager's request: the window manager obeys without asking
-        xcb_send_event(m_connection, 0, m_root,
-                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                       reinterpret_cast<const char *>(&event));
-        xcb_flush(m_connection);
     }
     xcb_atom_t Atom(const char *name)
     {
@@ -243,7 +225,6 @@ private Q_SLOTS:
     void badArgumentsAreRefused();
 
     void newPanelRedocksEvenWhenTheWorkAreaStays();
-    void alwaysOnTopComesBackWhenTheWindowManagerDropsIt();
 
 private:
     bool m_haveXdotool = false;
@@ -639,33 +620,6 @@ void TestX11Services::newPanelRedocksEvenWhenTheWorkAreaStays()
     QTRY_VERIFY(redock.count() >= 1);
     QCOMPARE(workAreaTop(), 40);
     service.Remove(&bar);
-}
-
-// xfwm4 drops a dock's "above" after a full-screen window; the bar asks for it again.
-void TestX11Services::alwaysOnTopComesBackWhenTheWindowManagerDropsIt()
-{
-    OtherClient other;
-    QVERIFY(other.IsValid());
-    X11Connection &x = X11Connection::Instance();
-    QWidget *bar = showWindow(new QWidget);
-    QVERIFY(bar);
-    const quint32 id = idOf(bar);
-    const auto above = [&x, id] {
-        return x.GetAtoms(id, x.Atom("_NET_WM_STATE")).contains(x.Atom("_NET_WM_STATE_ABOVE"));
-    };
-    EwmhAppBarService service(&x);
-    service.Register(bar);
-    service.SetZOrder(bar, AppBarService::ZOrderTopMost);
-    QTRY_VERIFY(above());
-    // Taken away by the window manager, then asked for again.
-    other.RequestState(id, 0, "_NET_WM_STATE_ABOVE");
-    QTRY_VERIFY(above());
-    // A bar that asked for the normal layer keeps what it is given.
-    service.SetZOrder(bar, AppBarService::ZOrderNormal);
-    QTRY_VERIFY(!above());
-    other.RequestState(id, 1, "_NET_WM_STATE_ABOVE");
-    QTRY_VERIFY(above());
-    service.Remove(bar);
 }
 
 QTEST_MAIN(TestX11Services)

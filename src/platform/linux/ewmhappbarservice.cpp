@@ -102,8 +102,6 @@ void EwmhAppBarService::Remove(QWidget *bar)
     if (m_writtenStruts.contains(window))
         WriteStruts(window, zeroStrut());
     m_writtenStruts.remove(window);
-    m_wantedOrders.remove(window);
-    m_restoredLayers.remove(window);
     for (int edge = kLeft; edge <= kBottom; ++edge) {
         if (GetAutoHideBar(edge) == window)
             SetAutoHideBar(bar, edge, false);
@@ -183,36 +181,10 @@ void EwmhAppBarService::SetZOrder(QWidget *bar, ZOrder order)
     const xcb_window_t window = windowOf(bar);
     if (window == XCB_WINDOW_NONE || !IsAvailable())
         return;
-    m_wantedOrders.insert(window, order);
-    m_restoredLayers.remove(window);
-    RequestZOrder(window, order);
-}
-
-void EwmhAppBarService::RequestZOrder(xcb_window_t window, ZOrder order)
-{
     xcb_ewmh_connection_t *ewmh = m_x11->Ewmh();
     for (const StackingRequest &request : StackingRequests(order))
         SetStates(window, request.on, request.above ? ewmh->_NET_WM_STATE_ABOVE : ewmh->_NET_WM_STATE_BELOW);
     m_x11->Flush();
-}
-
-void EwmhAppBarService::CheckOwnLayers()
-{
-    // Some window managers (xfwm4 after a full-screen window) drop a dock's "above" on their
-    // own: ask for it again, a few times at most, so that one refusing it is not fought forever.
-    constexpr int kMaxRestores = 3;
-    const xcb_atom_t above = m_x11->Ewmh()->_NET_WM_STATE_ABOVE;
-    for (auto wanted = m_wantedOrders.cbegin(); wanted != m_wantedOrders.cend(); ++wanted) {
-        if (wanted.value() != ZOrderTopMost || m_restoredLayers.value(wanted.key()) >= kMaxRestores)
-            continue;
-        // Only a window the window manager manages has a say of its own in its states.
-        if (m_x11->GetProperty(wanted.key(), m_x11->Atom("WM_STATE"), XCB_GET_PROPERTY_TYPE_ANY, 32).isEmpty())
-            continue;
-        if (m_x11->GetAtoms(wanted.key(), m_x11->Ewmh()->_NET_WM_STATE).contains(above))
-            continue;
-        m_restoredLayers[wanted.key()] += 1;
-        RequestZOrder(wanted.key(), ZOrderTopMost);
-    }
 }
 
 void EwmhAppBarService::SetTaskbarEntryVisible(QWidget *bar, bool visible)
@@ -264,16 +236,9 @@ bool EwmhAppBarService::nativeEventFilter(const QByteArray &eventType, void *mes
             m_wmDirty = true;
             ScheduleCheck();
         }
-    } else if (notify->atom == ewmh->_NET_WM_STATE) {
-        // One of our bars (its layer), the active window (full screen), or both.
-        if (m_wantedOrders.contains(notify->window)) {
-            m_ownLayersDirty = true;
-            ScheduleCheck();
-        }
-        if (notify->window == m_activeWindow) {
-            m_activeDirty = true;
-            ScheduleCheck();
-        }
+    } else if (notify->window == m_activeWindow && notify->atom == ewmh->_NET_WM_STATE) {
+        m_activeDirty = true;
+        ScheduleCheck();
     }
     return false; // Qt needs these events too
 }
@@ -584,10 +549,6 @@ void EwmhAppBarService::RunChecks()
     if (m_clientsDirty) {
         m_clientsDirty = false;
         CheckClientStruts();
-    }
-    if (m_ownLayersDirty) {
-        m_ownLayersDirty = false;
-        CheckOwnLayers();
     }
     if (m_activeDirty) {
         m_activeDirty = false;

@@ -82,8 +82,6 @@ private:
     void RunChecks();
     void CheckWorkArea();
     void CheckClientStruts();
-    void CheckOwnLayers();
-    void RequestZOrder(xcb_window_t window, ZOrder order);
     // The window manager's own reserve on each edge, learnt afresh from the work area.
     QMargins LearnWindowManagerReserve();
     void CheckActiveWindow();
@@ -97,10 +95,6 @@ private:
     bool m_activeDirty = false;
     bool m_wmDirty = false;
     bool m_clientsDirty = false;
-    bool m_ownLayersDirty = false;
-    // The stacking each of our bars asked for, and how often "above" was asked for again since.
-    QHash<xcb_window_t, ZOrder> m_wantedOrders;
-    QHash<xcb_window_t, int> m_restoredLayers;
     QList<QList<quint32>> m_lastClientStruts;
     WindowManagerReserve m_windowManagerReserve;
     QList<quint32> m_lastWorkArea;
