@@ -356,17 +356,16 @@ void TestMenuBuilder::programsFollowTheApplicationsMenu()
     QFETCH(int, maxNumber);
     QFETCH(QStringList, captions);
     QFETCH(QStringList, asked);
-    // The entries sit in the user's applications folder, where a desktop entry may be launched.
-    const QString apps = Root() + QStringLiteral("/.local/share/applications/");
-    for (const char *name : {"writer", "sheet", "merge", "chess", "calc"})
-        m_home->writeFile(QStringLiteral(".local/share/applications/%1.desktop").arg(QLatin1String(name)),
-                          "[Desktop Entry]\nType=Application\nName=x\nExec=true\n");
+    // The applications' entries are real files in an applications folder: only such entries run.
+    const auto app = [this](const QString &file, const QString &name) {
+        return m_home->writeFile(".local/share/applications/" + file, DesktopFile(name));
+    };
     FakeApplicationsMenu applications;
-    applications.AddApplication("Office", apps + "writer.desktop", "Writer");
-    applications.AddApplication("Office", apps + "sheet.desktop", "Sheet");
-    applications.AddApplication("Office/Letters", apps + "merge.desktop", "Mail Merge");
-    applications.AddApplication("Games", apps + "chess.desktop", "Chess");
-    applications.AddApplication("", apps + "calc.desktop", "Calculator");
+    applications.AddApplication("Office", app("writer.desktop", "Writer"), "Writer");
+    applications.AddApplication("Office", app("sheet.desktop", "Sheet"), "Sheet");
+    applications.AddApplication("Office/Letters", app("merge.desktop", "Mail Merge"), "Mail Merge");
+    applications.AddApplication("Games", app("chess.desktop", "Chess"), "Chess");
+    applications.AddApplication("", app("calc.desktop", "Calculator"), "Calculator");
     ScopedService<ApplicationsMenu> useApplications(applications);
     m_builder->SetMaxNumber(maxNumber);
     WriteDefinitions(Entry(QStringLiteral("[menu]\nitem0000=active:\"1\"; itemtype:\"0\"; name:\"P\"; path:\"%1\";\n")
@@ -384,7 +383,7 @@ void TestMenuBuilder::programsFollowTheApplicationsMenu()
     menu->actions().last()->trigger();
     QCOMPARE(launcher.Records().size(), 1);
     QCOMPARE(launcher.Records()[0].action, QStringLiteral("desktop-entry"));
-    QVERIFY(launcher.Records()[0].target.startsWith(apps));
+    QVERIFY(launcher.Records()[0].target.startsWith(m_home->dataHome() + "/applications/"));
 }
 
 void TestMenuBuilder::recentFiles_data()

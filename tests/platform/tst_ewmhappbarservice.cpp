@@ -46,6 +46,8 @@ private Q_SLOTS:
     void adjustForStruts_data();
     void adjustForStruts();
     void withoutDisplayEverythingIsInert();
+    void stackingRequests_data();
+    void stackingRequests();
     void windowManagersOwnBars_data();
     void windowManagersOwnBars();
 };
@@ -143,6 +145,28 @@ void TestEwmhAppBarService::withoutDisplayEverythingIsInert()
     service.SetTaskbarEntryVisible(&bar, false);
     service.SetWindowDocked(&bar, true);
     service.Remove(&bar);
+}
+
+void TestEwmhAppBarService::stackingRequests_data()
+{
+    using Request = EwmhAppBarService::StackingRequest;
+    QTest::addColumn<int>("order");
+    QTest::addColumn<QList<Request>>("requests"); // {above, on}
+
+    // BELOW goes before ABOVE comes: xfwm4 drops ABOVE when BELOW is removed after it.
+    QTest::newRow("always on top") << int(AppBarService::ZOrderTopMost)
+                                   << QList<Request>{{false, false}, {true, true}};
+    QTest::newRow("below a full-screen program") << int(AppBarService::ZOrderBottom)
+                                                 << QList<Request>{{true, false}, {false, true}};
+    QTest::newRow("normal") << int(AppBarService::ZOrderNormal) << QList<Request>{{true, false}, {false, false}};
+}
+
+void TestEwmhAppBarService::stackingRequests()
+{
+    using Request = EwmhAppBarService::StackingRequest;
+    QFETCH(int, order);
+    QFETCH(QList<Request>, requests);
+    QCOMPARE(EwmhAppBarService::StackingRequests(AppBarService::ZOrder(order)), requests);
 }
 
 void TestEwmhAppBarService::windowManagersOwnBars_data()

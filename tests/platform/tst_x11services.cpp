@@ -2,6 +2,7 @@
 // list and window commands, global hotkeys and the substitute taskbar. Runs only on the xcb
 // platform with DISPLAY set; skipped otherwise.
 #include "platform/globalhotkeys.h"
+#include "platform/linux/ewmhappbarservice.h"
 #include "platform/linux/x11connection.h"
 #include "platform/linux/x11windowquery.h"
 #include "platform/substitutetaskbar.h"
@@ -94,6 +95,22 @@ public:
         const xcb_window_t window = xcb_generate_id(m_connection);
         xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, window, m_root, 0, 0, 1, 1, 0,
                           XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
+        xcb_flush(m_connection);
+        return window;
+    }
+    // A panel of another program: a dock window reserving the top strip over the given width.
+    xcb_window_t MapTopPanel(quint32 height, quint32 width)
+    {
+        const xcb_window_t window = xcb_generate_id(m_connection);
+        xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, window, m_root, 0, 0, quint16(width), quint16(height), 0,
+                          XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, 0, nullptr);
+        const xcb_atom_t dock = Atom("_NET_WM_WINDOW_TYPE_DOCK");
+        xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, window, Atom("_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32,
+                            1, &dock);
+        const quint32 strut[12] = {0, 0, height, 0, 0, 0, 0, 0, 0, width - 1, 0, 0};
+        xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, window, Atom("_NET_WM_STRUT_PARTIAL"),
+                            XCB_ATOM_CARDINAL, 32, 12, strut);
+        xcb_map_window(m_connection, window);
         xcb_flush(m_connection);
         return window;
     }
@@ -206,6 +223,8 @@ private Q_SLOTS:
     void combinationHeldElsewhereIsRefusedCleanly();
     void sameCombinationTwiceFirstWins();
     void badArgumentsAreRefused();
+
+    void newPanelRedocksEvenWhenTheWorkAreaStays();
 
 private:
     bool m_haveXdotool = false;
@@ -575,6 +594,32 @@ void TestX11Services::badArgumentsAreRefused()
     QVERIFY(!hotkeys.Register(2, GlobalHotkeys::ModWin, 0x10)); // Shift is no hotkey key
     QVERIFY(!hotkeys.Register(3, GlobalHotkeys::ModWin, 0));
     QVERIFY(!hotkeys.IsRegistered(1));
+}
+
+// fluxbox announces a panel's work area before the panel is in its client list; a panel whose
+// strut leaves the work area as it was never changes it at all. Either way the bars look again.
+void TestX11Services::newPanelRedocksEvenWhenTheWorkAreaStays()
+{
+    OtherClient other;
+    QVERIFY(other.IsValid());
+    X11Connection &x = X11Connection::Instance();
+    const auto workAreaTop = [&x] {
+        const QList<quint32> area = x.GetCardinals(x.Root(), x.Atom("_NET_WORKAREA"));
+        return area.size() >= 4 ? int(area[1]) : -1;
+    };
+    QWidget bar;
+    bar.winId();
+    EwmhAppBarService service(&x);
+    service.Register(&bar);
+    other.MapTopPanel(40, 1280);
+    QTRY_COMPARE(workAreaTop(), 40);
+    QCoreApplication::processEvents();
+    QSignalSpy redock(&service, &AppBarService::PositionChanged);
+    // A narrower, lower panel beside it: the work area stays at 40.
+    other.MapTopPanel(20, 300);
+    QTRY_VERIFY(redock.count() >= 1);
+    QCOMPARE(workAreaTop(), 40);
+    service.Remove(&bar);
 }
 
 QTEST_MAIN(TestX11Services)

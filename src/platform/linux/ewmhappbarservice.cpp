@@ -182,18 +182,8 @@ void EwmhAppBarService::SetZOrder(QWidget *bar, ZOrder order)
     if (window == XCB_WINDOW_NONE || !IsAvailable())
         return;
     xcb_ewmh_connection_t *ewmh = m_x11->Ewmh();
-    // The layer given up goes first: xfwm4 puts a window back in the normal layer when it loses
-    // BELOW, whatever it had just been granted, so "above" asked for before would be lost.
-    const bool above = order == ZOrderTopMost;
-    const bool below = order == ZOrderBottom;
-    if (!above)
-        SetStates(window, false, ewmh->_NET_WM_STATE_ABOVE);
-    if (!below)
-        SetStates(window, false, ewmh->_NET_WM_STATE_BELOW);
-    if (above)
-        SetStates(window, true, ewmh->_NET_WM_STATE_ABOVE);
-    if (below)
-        SetStates(window, true, ewmh->_NET_WM_STATE_BELOW);
+    for (const StackingRequest &request : StackingRequests(order))
+        SetStates(window, request.on, request.above ? ewmh->_NET_WM_STATE_ABOVE : ewmh->_NET_WM_STATE_BELOW);
     m_x11->Flush();
 }
 
@@ -287,6 +277,24 @@ xcb_ewmh_wm_strut_partial_t EwmhAppBarService::StrutForRect(int edge, const QRec
         break;
     }
     return s;
+}
+
+QList<EwmhAppBarService::StackingRequest> EwmhAppBarService::StackingRequests(ZOrder order)
+{
+    // The layer given up goes first: xfwm4 puts a window back in the normal layer when it loses
+    // BELOW, whatever it had just been granted, so an "above" asked for before would be lost.
+    const bool above = order == ZOrderTopMost;
+    const bool below = order == ZOrderBottom;
+    QList<StackingRequest> requests;
+    if (!above)
+        requests.append({true, false});
+    if (!below)
+        requests.append({false, false});
+    if (above)
+        requests.append({true, true});
+    if (below)
+        requests.append({false, true});
+    return requests;
 }
 
 QRect EwmhAppBarService::AdjustForStruts(int edge, const QRect &rect,
@@ -413,11 +421,16 @@ QMargins EwmhAppBarService::LearnWindowManagerReserve()
     const QRect workArea{int(workAreas[desktop * 4]), int(workAreas[desktop * 4 + 1]),
                          int(workAreas[desktop * 4 + 2]), int(workAreas[desktop * 4 + 3])};
     // Every client's strut, our bars' included: what they explain is not the window manager's.
+    // Ours are counted from what we wrote, since fluxbox leaves docks out of its client list.
     QMargins clients;
-    for (const xcb_ewmh_wm_strut_partial_t &s : StrutsToAvoid(XCB_WINDOW_NONE)) {
-        clients = QMargins(std::max(clients.left(), int(s.left)), std::max(clients.top(), int(s.top)),
-                           std::max(clients.right(), int(s.right)), std::max(clients.bottom(), int(s.bottom)));
-    }
+    const auto include = [&clients](quint32 left, quint32 right, quint32 top, quint32 bottom) {
+        clients = QMargins(std::max(clients.left(), int(left)), std::max(clients.top(), int(top)),
+                           std::max(clients.right(), int(right)), std::max(clients.bottom(), int(bottom)));
+    };
+    for (const xcb_ewmh_wm_strut_partial_t &s : StrutsToAvoid(XCB_WINDOW_NONE))
+        include(s.left, s.right, s.top, s.bottom);
+    for (const QList<quint32> &written : std::as_const(m_writtenStruts))
+        include(written.value(0), written.value(1), written.value(2), written.value(3));
     return m_windowManagerReserve.Update(workArea, m_x11->RootSize(), clients);
 }
 

@@ -57,6 +57,16 @@ public:
     static QRect AdjustForStruts(int edge, const QRect &rect,
                                  const QList<xcb_ewmh_wm_strut_partial_t> &struts, const QSize &root);
 
+    // The _NET_WM_STATE requests that give the bar a stacking order, in the order they are sent:
+    // ABOVE (above) or BELOW (not above) added (on) or removed.
+    struct StackingRequest
+    {
+        bool above;
+        bool on;
+        bool operator==(const StackingRequest &) const = default;
+    };
+    static QList<StackingRequest> StackingRequests(ZOrder order);
+
 private:
     void StartWatching();
     void StopWatching();

@@ -3,7 +3,9 @@
 #include "platform/applicationsmenu.h"
 #include "platform/linux/desktopentry.h"
 
+#include <QDateTime>
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
 
 #include <initializer_list>
@@ -50,6 +52,31 @@ const CategoryFolder *FolderNamed(const QString &name)
             return &folder;
     }
     return nullptr;
+}
+
+// What was read from each desktop entry, kept while the file stays as it was: every opening of
+// Programs looks at every application, and reading hundreds of entries afresh each time shows.
+struct ReadEntry
+{
+    QDateTime modified;
+    qint64 size = -1;
+    DesktopEntryInfo info;
+};
+
+DesktopEntryInfo ReadDesktopEntryCached(const QString &file)
+{
+    static QHash<QString, ReadEntry> cache;
+    const QFileInfo now(file);
+    const auto found = cache.constFind(file);
+    if (found != cache.constEnd() && found->modified == now.lastModified() && found->size == now.size())
+        return found->info;
+    // A desktop with thousands of entries renamed again and again must not grow this for ever.
+    constexpr qsizetype kMaxCached = 20000;
+    if (cache.size() >= kMaxCached)
+        cache.clear();
+    ReadEntry entry{now.lastModified(), now.size(), ReadDesktopEntry(file)};
+    cache.insert(file, entry);
+    return entry.info;
 }
 
 ShellItem ApplicationItem(const QString &file, const DesktopEntryInfo &entry)
@@ -99,7 +126,7 @@ FolderListing ListByMainCategory(const QString &folderPath)
     // The user's copy of an entry comes first and takes its file ID: when it is hidden, the
     // system's copy stays hidden too.
     for (const QString &file : AllApplicationEntryFiles()) {
-        const DesktopEntryInfo entry = ReadDesktopEntry(file);
+        const DesktopEntryInfo entry = ReadDesktopEntryCached(file);
         if (entry.kind != DesktopEntryInfo::Application || !entry.visible)
             continue;
         const QString folder = MainCategoryFolder(entry.categories);
