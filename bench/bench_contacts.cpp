@@ -1,6 +1,7 @@
 // How long the contacts menu (limit 125) takes to open with a book of 5,000 cards in one .vcf file
 // and with a folder of 5,000 .vcf files, beside reading every card of the same book (what "Find
 // Contact..." does when it opens).
+#include "benchtiming.h"
 #include "contacts/addressbook.h"
 #include "foundation/builtinimages.h"
 #include "menus/contactsmenu.h"
@@ -34,19 +35,6 @@ void WriteFile(const QString &path, const QByteArray &data)
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
         file.write(data);
-}
-
-template <typename Work>
-double BestOf(int runs, Work work)
-{
-    double best = 1e9;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        best = qMin(best, timer.nsecsElapsed() / 1e6);
-    }
-    return best;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // is shown, and a two-term search reads every page. Also the resident memory after each step,
 // beside a file of 200 pages, to show that it does not grow with the file: pages are read when
 // they are wanted and let go again.
+#include "benchtiming.h"
 #include "help/helpsearch.h"
 #include "help/qdsfile.h"
 #include "help/searchterms.h"
@@ -17,20 +18,6 @@
 #include <cstdio>
 
 namespace {
-
-// The best of a few runs, in milliseconds.
-template <typename Work>
-double BestOf(int runs, Work work)
-{
-    double best = 1e9;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        best = qMin(best, timer.nsecsElapsed() / 1e6);
-    }
-    return best;
-}
 
 long ResidentKilobytes()
 {

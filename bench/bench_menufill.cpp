@@ -1,5 +1,6 @@
 // How long a folder menu takes to open with 1,000, 10,000 and 50,000 files (limit 125), beside a
 // plain listing of the same folder: one listing, one sort, and entries only for what is shown.
+#include "benchtiming.h"
 #include "foundation/builtinimages.h"
 #include "menus/menubuilder.h"
 #include "menus/tbmenusubitem.h"
@@ -24,20 +25,6 @@ void MakeFiles(const QString &folder, int count)
     }
     for (int i = 0; i < 20; ++i)
         QDir().mkpath(QStringLiteral("%1/folder %2").arg(folder).arg(i));
-}
-
-// The best of a few runs, in milliseconds.
-template <typename Work>
-double BestOf(int runs, Work work)
-{
-    double best = 1e9;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        best = qMin(best, timer.nsecsElapsed() / 1e6);
-    }
-    return best;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The note store at 10,000 notes (about 2 MB): how long saving, finding and deleting a note take,
 // each reading and writing the whole file, and how long the notes menu and a category take to open.
+#include "benchtiming.h"
 #include "foundation/builtinimages.h"
 #include "menus/menubuilder.h"
 #include "menus/tbmenusubitem.h"
@@ -37,19 +38,6 @@ void MakeStore()
     }
     QDir().mkpath(QFileInfo(NoteStorePath()).absolutePath());
     table.SaveToFile(NoteStorePath());
-}
-
-template <typename Work>
-double BestOf(int runs, Work work)
-{
-    double best = 1e9;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        best = qMin(best, timer.nsecsElapsed() / 1e6);
-    }
-    return best;
 }
 
 void Report(const char *what, double ms)

@@ -1,6 +1,7 @@
 // How long the Programs menu and one of its categories take to open with 100, 500 and 2,000
 // applications, read from a menu file (libgnome-menu) and grouped by main category without one.
 // The tree is read afresh on every opening, so what the menu shows is always current.
+#include "benchtiming.h"
 #include "foundation/builtinimages.h"
 #include "menus/menubuilder.h"
 #include "menus/tbmenusubitem.h"
@@ -36,20 +37,6 @@ void MakeApplications(const QString &folder, int count)
                       .arg(QLatin1String(kCategories[i % std::size(kCategories)]))
                       .toUtf8());
     }
-}
-
-// The best of a few runs, in milliseconds.
-template <typename Work>
-double BestOf(int runs, Work work)
-{
-    double best = 1e9;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        best = qMin(best, timer.nsecsElapsed() / 1e6);
-    }
-    return best;
 }
 
 } // namespace
