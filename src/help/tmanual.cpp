@@ -128,6 +128,9 @@ TManual::TManual(QWidget *parent) : TQuorixDialog(QString(), parent), ui(std::ma
 
 TManual::~TManual()
 {
+    // The dialog base hides the window after the form is gone, and hiding moves the focus: the
+    // focus watcher must not look at the form by then.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     if (TheViewer() == this)
         TheViewer() = nullptr;
 }
