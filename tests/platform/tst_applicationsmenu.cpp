@@ -205,7 +205,8 @@ void TestApplicationsMenu::menuFolderByShownName()
     const FolderListing byShownName = m_menu.List(QStringLiteral("office work"));
     QCOMPARE(Names(byShownName), (QStringList{"Sheet", "Writer"}));
     // Folders inside it carry the path as the menu names it.
-    const ShellItem *debuggers = Find(m_menu.List(QStringLiteral("development")), "Debuggers");
+    const FolderListing development = m_menu.List(QStringLiteral("development"));
+    const ShellItem *debuggers = Find(development, "Debuggers");
     QVERIFY(debuggers);
     QCOMPARE(debuggers->location, QStringLiteral("Development/Debuggers"));
 }

@@ -45,7 +45,9 @@ X11Connection &X11Connection::Instance()
 
 X11Connection::X11Connection()
 {
-    auto *app = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    // qGuiApp casts blindly; a program without a GUI (a command-line tool, a test) has none.
+    auto *gui = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
+    auto *app = gui ? gui->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     if (!app || !app->connection())
         return;
     int screen = 0;
