@@ -50,9 +50,9 @@ const PageNode kPages[] = {
     {"General", &Ui::TSettings::General, "settings_general.html", "preferences-system"},
     {"Alias", &Ui::TSettings::Alias, "settings_alias.html", "folder"},
     {"Hotkeys", &Ui::TSettings::HotKeys, "settings_hotkeys.html", "preferences-desktop-keyboard"},
-    {"InfoBar", &Ui::TSettings::InfoBar, "settings_infobar.html", "utilities-system-monitor"},
+    {"InfoBar", &Ui::TSettings::InfoBar, "settings_infobar.html", "utilities-system-monitor computer"},
     {"Marquee", &Ui::TSettings::Marquee, "settings_marquee.html", "format-justify-fill"},
-    {"Menu", &Ui::TSettings::Menu, "settings_menu.html", "open-menu"},
+    {"Menu", &Ui::TSettings::Menu, "settings_menu.html", "open-menu preferences-system-windows"},
     {"Theme", &Ui::TSettings::Theme, "settings_theme.html", "preferences-desktop-theme"},
     {"Alpha Blend", &Ui::TSettings::Alphablend, "settings_alphablend.html", "preferences-desktop-display"},
     {"Extended Settings", &Ui::TSettings::Extended, "", "preferences-other"},
@@ -166,9 +166,16 @@ public:
     BusyPointer &operator=(const BusyPointer &) = delete;
 };
 
-QIcon ThemeIcon(const char *name)
+// The first of the blank-separated icon names that the desktop's theme has, else the bar's
+// settings picture, so that every node of the page tree carries one.
+QIcon ThemeIcon(const char *names)
 {
-    return QIcon::fromTheme(QString::fromLatin1(name));
+    for (const QString &name : QString::fromLatin1(names).split(QLatin1Char(' '))) {
+        const QIcon icon = QIcon::fromTheme(name);
+        if (!icon.isNull())
+            return icon;
+    }
+    return ImageListOrig(biSettings);
 }
 
 } // namespace
@@ -242,6 +249,9 @@ void TSettings::FormCreate()
     for (QTreeWidget *aliases : {ui->ListView2, ui->ListView3})
         aliases->header()->resizeSection(0, 170);
     SetupHotkeyList(ui->ListView4);
+    ui->ListView4->setColumnWidth(hlcKey, 90);
+    ui->ListView4->setColumnWidth(hlcShift, 60);
+    ui->ListView4->setColumnWidth(hlcFunction, 140);
     PrepareInfoBarObjectList(ui->ListView1);
     ui->ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
     ui->ListView1->setDragEnabled(true);
@@ -258,6 +268,7 @@ void TSettings::FormCreate()
 
     MakePopupMenus();
     ConnectRules();
+    m_formCreated = true;
     // Not yet part of the dialog: the menu designer (see Button8Click).
     ui->Button8->setEnabled(false);
 }
@@ -373,6 +384,8 @@ void TSettings::OpenAtPage(const QString &pageName)
     show();
     raise();
     activateWindow();
+    // The keyboard starts in the page tree: the arrows walk the pages, Tab enters the page.
+    ui->TreeView1->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 QString TSettings::CurrentPageName() const
@@ -841,6 +854,9 @@ bool TSettings::InfoBarListDrag(QEvent *event)
 
 bool TSettings::eventFilter(QObject *watched, QEvent *event)
 {
+    // The base watches the whole application, from before the form is made.
+    if (!m_formCreated)
+        return TQuorixDialog::eventFilter(watched, event);
     if (watched == ui->ListView1->viewport()) {
         switch (event->type()) {
         case QEvent::DragEnter:
@@ -854,7 +870,8 @@ bool TSettings::eventFilter(QObject *watched, QEvent *event)
         if (InfoBarListKey(static_cast<QKeyEvent *>(event)))
             return true;
     } else if (event->type() == QEvent::MouseButtonPress) {
-        if (auto *caption = qobject_cast<QLabel *>(watched); caption && caption->buddy()) {
+        auto *caption = qobject_cast<QLabel *>(watched);
+        if (caption && caption->buddy() && ui->extendedRows->isAncestorOf(caption)) {
             caption->buddy()->setFocus(Qt::MouseFocusReason);
             return true;
         }

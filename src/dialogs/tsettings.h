@@ -107,6 +107,7 @@ private:
     QMenu *InfoBarPopupMenu = nullptr;
     // False when hotkeys.dat is there but could not be read: saving then leaves it alone.
     bool m_hotkeyFileReadable = true;
+    bool m_formCreated = false;
 };
 
 // Moves a line of the list so that it lands directly before the line at target (a drop in the
