@@ -32,6 +32,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 #include <algorithm>
 
@@ -226,8 +227,13 @@ void TSettings::FormCreate()
     ui->Image1->setPixmap(ImageListOrig(biQuorix).pixmap(16, 16));
     ui->titleBand->setBackgroundRole(QPalette::Base);
     MakePageTree();
-    // The dialog opens on the Menu page, titled "Settings", until a node is chosen.
+    // The dialog opens on the Menu page, titled "Settings", until a node is chosen; the tree's
+    // cursor starts on that node, so that the keyboard arriving in the tree leaves the page be.
     ui->PageControl1->setCurrentWidget(ui->Menu);
+    {
+        const QSignalBlocker quiet(ui->TreeView1);
+        ui->TreeView1->setCurrentItem(ui->TreeView1->topLevelItem(kMenuPage));
+    }
 
     struct Number { TBEdit *field; TUpDown *arrows; int digits; int minimum; int maximum; };
     const Number numbers[] = {
@@ -523,6 +529,7 @@ bool TSettings::SaveSettingsFile()
     // window's font) stays.
     IniFile settings(DataFilePath(dfSettings));
     settings.SetAutoSave(false);
+    const QByteArray before = settings.ToData();
     SaveAliases(settings);
     SaveMarquee(settings);
     SaveThemePage(settings);
@@ -532,6 +539,9 @@ bool TSettings::SaveSettingsFile()
     WriteTick(settings, kMenuSettings, QStringLiteral("AlwaysOnTop"), ui->CheckBox2);
     settings.WriteString(kGeneral, QStringLiteral("position"),
                          ui->RadioButton2->isChecked() ? QStringLiteral("bottom") : QStringLiteral("top"));
+    // Nothing changed: the file stays byte for byte as it is, blank lines and all.
+    if (settings.IsReadable() && settings.ToData() == before)
+        return true;
     // Told afresh each time OK or Apply fails, once (the file's watcher may have told it already).
     FileProblemReports::ForgetFile(settings.FileName());
     if (settings.UpdateFile())
