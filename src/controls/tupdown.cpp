@@ -74,8 +74,9 @@ void TUpDown::SetPosition(int position)
 void TUpDown::Step(int delta)
 {
     Q_EMIT Changing();
-    TakeFieldText();
-    SetPosition(m_position + delta);
+    bool isNumber = false;
+    const int typed = m_field ? m_field->text().toInt(&isNumber) : 0;
+    SetPosition((isNumber ? typed : m_position) + delta);
 }
 
 void TUpDown::TakeFieldText()

@@ -25,6 +25,7 @@
 #include <QPointer>
 #include <QSignalSpy>
 #include <QStackedWidget>
+#include <QTextCursor>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -149,6 +150,15 @@ private Q_SLOTS:
     void infoBarLineDroppedLandsBeforeItsTarget_data();
     void infoBarLineDroppedLandsBeforeItsTarget();
     void failedWriteIsToldAndKeepsTheOldFile();
+    void enableRules_data();
+    void enableRules();
+    void marqueeFunctionInsertion_data();
+    void marqueeFunctionInsertion();
+    void extendedCaptionClickFocusesItsField();
+    void popupEntriesNeedASelectedLine_data();
+    void popupEntriesNeedASelectedLine();
+    void deleteAsksFirst_data();
+    void deleteAsksFirst();
     void unreadableHotkeyFileIsNotWrittenOver();
 
 private:
@@ -572,6 +582,178 @@ void TestTSettings::unreadableHotkeyFileIsNotWrittenOver()
     QVERIFY2(m_boxes[0].contains(QStringLiteral("could not be read")), qPrintable(m_boxes[0]));
     QVERIFY(m_dialog->Save());
     QCOMPARE(readWholeFile(HotkeysPath()), QByteArray("not a record file"));
+}
+
+void TestTSettings::enableRules_data()
+{
+    QTest::addColumn<QString>("control");     // a check box to toggle or a field to fill
+    QTest::addColumn<QString>("value");       // "tick", "untick" or the field's text
+    QTest::addColumn<QStringList>("enabled");
+    QTest::addColumn<QStringList>("disabled");
+    QTest::newRow("marquee off") << "CheckBox6" << "untick" << QStringList{}
+                                 << QStringList{"CheckBox3", "Memo1", "Label5", "ComboBox2", "Button6"};
+    QTest::newRow("marquee on") << "CheckBox6" << "tick" << QStringList{"CheckBox3", "Memo1", "ComboBox2", "Button6"}
+                                << QStringList{};
+    QTest::newRow("info bar off") << "CheckBox8" << "untick" << QStringList{} << QStringList{"Label4", "ListView1"};
+    QTest::newRow("info bar on") << "CheckBox8" << "tick" << QStringList{"Label4", "ListView1"} << QStringList{};
+    QTest::newRow("unlimited") << "CheckBox12" << "tick" << QStringList{} << QStringList{"BEdit2", "UpDown7"};
+    QTest::newRow("limited") << "CheckBox12" << "untick" << QStringList{"BEdit2", "UpDown7"} << QStringList{};
+    QTest::newRow("no alpha") << "Edit3" << "0" << QStringList{} << QStringList{"CheckBox13"};
+    QTest::newRow("some alpha") << "Edit3" << "30" << QStringList{"CheckBox13"} << QStringList{};
+    QTest::newRow("alpha emptied") << "Edit3" << "" << QStringList{"CheckBox13"} << QStringList{};
+}
+
+void TestTSettings::enableRules()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, value);
+    QFETCH(QStringList, enabled);
+    QFETCH(QStringList, disabled);
+    // The opposite state first, so that the rule has something to change.
+    m_home->writeFile(QStringLiteral(".local/share/Brenmoor/Quorix/Data/settings.ini"),
+                      value == QLatin1String("tick")
+                          ? "[marquee-settings]\nshowmarquee=0\n[infobar]\nenabled=0\n[menu-settings]\nmaxnumber=20\n"
+                          : "[marquee-settings]\nshowmarquee=1\n[infobar]\nenabled=1\n[menu-settings]\nmaxnumber=0\n"
+                            "[alphablend]\nmenu_alpha=5\n");
+    Open();
+    if (auto *box = m_dialog->findChild<QCheckBox *>(control))
+        box->setChecked(value == QLatin1String("tick"));
+    else
+        m_dialog->findChild<QLineEdit *>(control)->setText(value);
+    for (const QString &name : enabled)
+        QVERIFY2(m_dialog->findChild<QWidget *>(name)->isEnabled(), qPrintable(name));
+    for (const QString &name : disabled)
+        QVERIFY2(!m_dialog->findChild<QWidget *>(name)->isEnabled(), qPrintable(name));
+}
+
+void TestTSettings::marqueeFunctionInsertion_data()
+{
+    QTest::addColumn<QString>("function");
+    QTest::addColumn<int>("parameter");     // index in the parameter list, -1 for none chosen
+    QTest::addColumn<bool>("parameterListShown");
+    QTest::addColumn<QString>("memo");      // "Up " with the caret after it, then what follows
+    QTest::newRow("with a parameter") << "Memory" << 0 << true << "Up [Memory(Free)]time";
+    QTest::newRow("parameter not chosen") << "Memory" << -1 << true << "Up time";
+    QTest::newRow("function without parameters") << "Time" << -1 << false << "Up [Time()]time";
+    QTest::newRow("no function") << "" << -1 << false << "Up time";
+}
+
+void TestTSettings::marqueeFunctionInsertion()
+{
+    QFETCH(QString, function);
+    QFETCH(int, parameter);
+    QFETCH(bool, parameterListShown);
+    QFETCH(QString, memo);
+    Open();
+    auto *memo1 = Find<QPlainTextEdit>("Memo1");
+    memo1->setPlainText(QStringLiteral("first\nUp time"));
+    QTextCursor caret = memo1->textCursor();
+    caret.setPosition(QStringLiteral("first\nUp ").size());
+    memo1->setTextCursor(caret);
+    auto *comboBox2 = Find<QComboBox>("ComboBox2");
+    QCOMPARE(comboBox2->currentIndex(), -1);
+    if (!function.isEmpty()) {
+        comboBox2->setCurrentIndex(comboBox2->findText(function));
+        Q_EMIT comboBox2->activated(comboBox2->currentIndex());
+    }
+    auto *comboBox3 = Find<QComboBox>("ComboBox3");
+    QCOMPARE(!comboBox3->isHidden(), parameterListShown);
+    QCOMPARE(comboBox3->currentIndex(), -1);
+    comboBox3->setCurrentIndex(parameter);
+    m_dialog->Button6Click();
+    QCOMPARE(memo1->toPlainText(), QStringLiteral("first\n") + memo);
+}
+
+void TestTSettings::extendedCaptionClickFocusesItsField()
+{
+    Open();
+    m_dialog->ShowPage(QStringLiteral("extended settings"));
+    m_dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_dialog));
+    QTest::mouseClick(Find<QLabel>("Label16"), Qt::LeftButton);
+    QVERIFY(Find<QLineEdit>("BEdit1")->hasFocus());
+    QTest::mouseClick(Find<QLabel>("Label17"), Qt::LeftButton);
+    QVERIFY(Find<QComboBox>("ComboBox9")->hasFocus());
+}
+
+void TestTSettings::popupEntriesNeedASelectedLine_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QStringList>("entries");
+    QTest::newRow("aliases") << "AliasPopupMenu" << "ListView3" << QStringList{"Add", "Edit...", "Delete"};
+    QTest::newRow("hotkeys") << "HotKeyPopup" << "ListView4" << QStringList{"Add...", "Edit...", "Delete"};
+    QTest::newRow("info bar objects") << "InfoBarPopupMenu" << "ListView1" << QStringList{"Add...", "Edit...", "Delete"};
+}
+
+void TestTSettings::popupEntriesNeedASelectedLine()
+{
+    QFETCH(QString, menu);
+    QFETCH(QString, list);
+    QFETCH(QStringList, entries);
+    m_home->writeFile(QStringLiteral(".local/share/Brenmoor/Quorix/Data/settings.ini"), kFilledSettings);
+    WriteHotkeys({{"", "8", "69", "OpenFile", "/home/ann", "1"}});
+    Open();
+    auto *popup = Find<QMenu>(menu.toLatin1().constData());
+    auto *lines = Find<QTreeWidget>(list.toLatin1().constData());
+    const auto shown = [popup] {
+        QStringList texts;
+        for (QAction *entry : popup->actions()) {
+            if (entry->isVisible())
+                texts << entry->text();
+        }
+        return texts;
+    };
+    Q_EMIT popup->aboutToShow();
+    QCOMPARE(shown(), QStringList{entries.first()});
+    lines->topLevelItem(0)->setSelected(true);
+    Q_EMIT popup->aboutToShow();
+    QCOMPARE(shown(), entries);
+}
+
+void TestTSettings::deleteAsksFirst_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("linesLeft");
+    QTest::newRow("alias, Yes") << "AliasPopupMenu" << "ListView3" << "This can effect the whole system."
+                                << int(MessageIcon::Warning) << 0 << 1;
+    QTest::newRow("alias, No") << "AliasPopupMenu" << "ListView3" << "Delete anyway?" << int(MessageIcon::Warning) << 1
+                               << 2;
+    QTest::newRow("hotkey, Yes") << "HotKeyPopup" << "ListView4" << "Continue delete?" << int(MessageIcon::Information)
+                                 << 0 << 0;
+    QTest::newRow("object, No") << "InfoBarPopupMenu" << "ListView1" << "selected progressbar"
+                                << int(MessageIcon::Question) << 1 << 2;
+    QTest::newRow("object, Yes") << "InfoBarPopupMenu" << "ListView1" << "Do you want to continue?"
+                                 << int(MessageIcon::Question) << 0 << 1;
+}
+
+void TestTSettings::deleteAsksFirst()
+{
+    QFETCH(QString, menu);
+    QFETCH(QString, list);
+    QFETCH(QString, question);
+    QFETCH(int, icon);
+    QFETCH(int, answer);
+    QFETCH(int, linesLeft);
+    m_home->writeFile(QStringLiteral(".local/share/Brenmoor/Quorix/Data/settings.ini"), kFilledSettings);
+    WriteHotkeys({{"", "8", "69", "OpenFile", "/home/ann", "1"}});
+    QList<MessageRequest> asked;
+    SetMessageResponder([&](const MessageRequest &request) {
+        asked << request;
+        return answer;
+    });
+    Open();
+    auto *lines = Find<QTreeWidget>(list.toLatin1().constData());
+    lines->topLevelItem(0)->setSelected(true);
+    Find<QMenu>(menu.toLatin1().constData())->actions().last()->trigger();
+    QCOMPARE(asked.size(), 1);
+    QVERIFY2(asked[0].text.contains(question), qPrintable(asked[0].text));
+    QCOMPARE(int(asked[0].icon), icon);
+    QCOMPARE(lines->topLevelItemCount(), linesLeft);
 }
 
 QTEST_MAIN(TestTSettings)
