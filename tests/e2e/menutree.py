@@ -7,6 +7,8 @@
 #   menutree.py click NAME      presses the button, check box or radio button called NAME in an
 #                               open window (its caption without the "&")
 #   menutree.py checked NAME    exits 0 when the check box called NAME is ticked
+#   menutree.py where NAME      prints "x y width height" on the screen of the first shown
+#                               thing called NAME (a list line, a cell, a control)
 # Exits 1 when the bar or the entry is not there (yet).
 import sys
 
@@ -80,6 +82,13 @@ def main():
             print(f"{menu}\t{node.name}\t{kind}")
         return 0
     target = sys.argv[2]
+    if command == "where":
+        for node in walk(app):
+            if node.name == target and showing(node):
+                box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                print(box.x, box.y, box.width, box.height)
+                return 0
+        return 1
     if command in ("click", "checked"):
         node = control(app, target)
         if node is None:

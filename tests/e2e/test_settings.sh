@@ -86,13 +86,41 @@ sleep 0.3
 screenshot settings-add-cpu
 xdotool key Return
 wait_for '[[ -z "$(editor_window)" ]]' 10 || fail "OK did not close Add to InfoBar"
+# A memory meter after it, then dragged onto the processor line: it lands before it.
+xdotool windowactivate --sync "$(settings_window)" 2>/dev/null
+xdotool key Insert
+wait_for '[[ -n "$(editor_window)" ]]' 10 || fail "Insert did not open Add to InfoBar again"
+xdotool windowactivate --sync "$(editor_window)" 2>/dev/null
+# "R" picks "RAM Usage", which fills in its own prefix.
+xdotool key r
+sleep 0.3
+xdotool key Return
+wait_for '[[ -z "$(editor_window)" ]]' 10 || fail "OK did not close Add to InfoBar"
+wait_for "$MENUTREE where 'RAM Usage'" 10 || fail "the memory line is not in the list"
+read -r rx ry rw rh < <($MENUTREE where "RAM Usage")
+read -r cx cy cw ch < <($MENUTREE where "CPU Usage")
+xdotool mousemove $((rx + rw / 2)) $((ry + rh / 2)) mousedown 1
+for step in 1 2 3 4 5 6; do
+    xdotool mousemove $((rx + rw / 2)) $((ry + rh / 2 - step * (ry - cy) / 6))
+    sleep 0.05
+done
+xdotool mouseup 1
+lines_in_order() {
+    local ram cpu
+    read -r _ ram _ _ < <($MENUTREE where "RAM Usage")
+    read -r _ cpu _ _ < <($MENUTREE where "CPU Usage")
+    (( ram < cpu ))
+}
+wait_for lines_in_order 10 || fail "the dragged memory line did not land before the processor line"
 screenshot settings-infobar-with-cpu
+pass "a dragged object line lands before the line it is dropped on"
 ends_before=$(trace_count "GenerateInfoBar: end")
 $MENUTREE click OK || fail "could not press OK"
 wait_for '[[ -z "$(settings_window)" ]]' 10 || fail "OK did not close the dialog"
 wait_for_trace "GenerateInfoBar: end" $((ends_before + 1)) || fail "OK did not refresh the bar"
-grep -q '^progress0000=object:"0"; prefix:"CPU:"; interval:"15"; active:"1";' "$DATA/settings.ini" \
-    || fail "the processor meter was not saved: $(grep -A3 'infobar-objects' "$DATA/settings.ini")"
+grep -q '^progress0000=object:"1"; prefix:"RAM:"; interval:"15"; active:"1";' "$DATA/settings.ini" \
+    && grep -q '^progress0001=object:"0"; prefix:"CPU:"; interval:"15"; active:"1";' "$DATA/settings.ini" \
+    || fail "the meters were not saved in list order: $(grep -A3 'infobar-objects' "$DATA/settings.ini")"
 wait_for "[[ \"\$(window_geometry $bar)\" == \"0 0 $sw $((2 * row))\" ]]" 10 \
     || fail "bar geometry $(window_geometry "$bar"), expected two rows of $row"
 
@@ -101,13 +129,13 @@ pixel() {
     convert "$1" -crop "1x1+$2+$3" +repage -depth 8 txt:- \
         | sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
 }
-# The meter's blue border at x = 10 + 75 just below the row's top, the green row where a second
-# meter would be.
-meter_colours() { echo "$(pixel "$1" 85 $((row + 2))) $(pixel "$1" 245 $((row + 2)))"; }
-one_meter() { [[ "$(meter_colours "$1")" == "0,0,255 0,255,0" ]]; }
-wait_for_picture settings-bar-with-cpu one_meter 10 \
-    || fail "meter colours $(meter_colours "$SCREEN_DIR/settings-bar-with-cpu.png"), expected one blue meter border"
-pass "enabling the info bar with a CPU object gives the bar its second row with the meter"
+# The meters' blue borders at x = 10 + 75 and 10 + 160 + 75 just below the row's top, the green
+# row where a third meter would be.
+meter_colours() { echo "$(pixel "$1" 85 $((row + 2))) $(pixel "$1" 245 $((row + 2))) $(pixel "$1" 405 $((row + 2)))"; }
+two_meters() { [[ "$(meter_colours "$1")" == "0,0,255 0,0,255 0,255,0" ]]; }
+wait_for_picture settings-bar-with-cpu two_meters 10 \
+    || fail "meter colours $(meter_colours "$SCREEN_DIR/settings-bar-with-cpu.png"), expected two blue meter borders"
+pass "enabling the info bar with CPU and RAM objects gives the bar its second row with the meters"
 
 # --- start-up entry ----------------------------------------------------------------------------------
 open_settings "General..."
