@@ -719,7 +719,7 @@ void TSettings::CheckBox6Click()
 void TSettings::CheckBox8Click()
 {
     const bool enabled = ui->CheckBox8->isChecked();
-    ui->Label4->setEnabled(enabled);
+    ui->Label28->setEnabled(enabled);
     ui->ListView1->setEnabled(enabled);
     QPalette colours = ui->ListView1->palette();
     const QPalette standard = QGuiApplication::palette();

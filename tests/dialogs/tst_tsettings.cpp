@@ -591,11 +591,11 @@ void TestTSettings::enableRules_data()
     QTest::addColumn<QStringList>("enabled");
     QTest::addColumn<QStringList>("disabled");
     QTest::newRow("marquee off") << "CheckBox6" << "untick" << QStringList{}
-                                 << QStringList{"CheckBox3", "Memo1", "Label5", "ComboBox2", "Button6"};
+                                 << QStringList{"CheckBox3", "Memo1", "Label29", "ComboBox2", "Button6"};
     QTest::newRow("marquee on") << "CheckBox6" << "tick" << QStringList{"CheckBox3", "Memo1", "ComboBox2", "Button6"}
                                 << QStringList{};
-    QTest::newRow("info bar off") << "CheckBox8" << "untick" << QStringList{} << QStringList{"Label4", "ListView1"};
-    QTest::newRow("info bar on") << "CheckBox8" << "tick" << QStringList{"Label4", "ListView1"} << QStringList{};
+    QTest::newRow("info bar off") << "CheckBox8" << "untick" << QStringList{} << QStringList{"Label28", "ListView1"};
+    QTest::newRow("info bar on") << "CheckBox8" << "tick" << QStringList{"Label28", "ListView1"} << QStringList{};
     QTest::newRow("unlimited") << "CheckBox12" << "tick" << QStringList{} << QStringList{"BEdit2", "UpDown7"};
     QTest::newRow("limited") << "CheckBox12" << "untick" << QStringList{"BEdit2", "UpDown7"} << QStringList{};
     QTest::newRow("no alpha") << "Edit3" << "0" << QStringList{} << QStringList{"CheckBox13"};
@@ -670,9 +670,9 @@ void TestTSettings::extendedCaptionClickFocusesItsField()
     m_dialog->ShowPage(QStringLiteral("extended settings"));
     m_dialog->show();
     QVERIFY(QTest::qWaitForWindowActive(m_dialog));
-    QTest::mouseClick(Find<QLabel>("Label16"), Qt::LeftButton);
+    QTest::mouseClick(Find<QLabel>("Label40"), Qt::LeftButton);
     QVERIFY(Find<QLineEdit>("BEdit1")->hasFocus());
-    QTest::mouseClick(Find<QLabel>("Label17"), Qt::LeftButton);
+    QTest::mouseClick(Find<QLabel>("Label42"), Qt::LeftButton);
     QVERIFY(Find<QComboBox>("ComboBox9")->hasFocus());
 }
 
