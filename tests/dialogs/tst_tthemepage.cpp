@@ -15,7 +15,9 @@
 #include "foundation/messages.h"
 #include "testenv.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QScreen>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
@@ -630,6 +632,13 @@ void TestThemePage::savePictures()
     QPointer<TColorForm> form = selector->DropDown();
     QVERIFY(QTest::qWaitForWindowExposed(form));
     QVERIFY(form->grab().scaled(form->size() * 4).save(folder + QStringLiteral("colorform-custom.png")));
+    // On a real display (QT_QPA_PLATFORM=xcb under Xvfb) the screen as it is, popup included.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        QTRY_VERIFY(form->isActiveWindow() || QApplication::activePopupWidget() == form);
+        const QRect area = QRect(m_page->mapToGlobal(QPoint(0, 0)), m_page->size()).united(form->geometry());
+        QVERIFY(QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+                    .save(folder + QStringLiteral("themepage-screen.png")));
+    }
     form->close();
     QVERIFY(selector->grab().scaled(selector->size() * 4).save(folder + QStringLiteral("colorselector.png")));
 }
