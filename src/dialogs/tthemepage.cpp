@@ -366,6 +366,17 @@ void TThemePage::ComboBox1Select()
     LoadTheme(*theme);
 }
 
+// A themes file that cannot be read is never written over; the user hears why nothing happened.
+bool TThemePage::ThemesFileUsable(const IniFile &themes)
+{
+    if (themes.IsReadable())
+        return true;
+    ShowError(QStringLiteral("The themes file \"%1\" cannot be read (%2), so it is left as it is.")
+                  .arg(themes.FileName(), themes.ReadError()),
+              this);
+    return false;
+}
+
 // A name that cannot be a section name is refused with a word why; an existing one is
 // overwritten only when the user agrees. The list is read again in every case.
 void TThemePage::Button4Click()
@@ -374,12 +385,15 @@ void TThemePage::Button4Click()
     if (!InputQuery(QStringLiteral("Save Theme"), QStringLiteral("Selected a new name for the new theme."), name, this))
         return;
     name = name.trimmed();
-    const QString themesFile = ThemesFile();
+    IniFile themes(ThemesFile());
     if (!IsValidThemeName(name)) {
         ShowError(QStringLiteral("A theme needs a name, without \"[\", \"]\" or line breaks."), this);
-    } else if (!IniFile(themesFile).SectionExists(name)
-               || AskQuestion(QStringLiteral("Are you sure you want to overwrite the theme called \"%1\"?").arg(name), this)) {
-        WriteNamedTheme(themesFile, name, m_Theme);
+    } else if (ThemesFileUsable(themes)
+               && (!themes.SectionExists(name)
+                   || AskQuestion(QStringLiteral("Are you sure you want to overwrite the theme called \"%1\"?").arg(name), this))) {
+        themes.SetAutoSave(false);
+        if (WriteNamedTheme(themes, name, m_Theme))
+            themes.UpdateFile(); // a failed write is reported to the user where files are saved
     }
     ReadThemeList();
 }
@@ -391,6 +405,11 @@ void TThemePage::Button3Click()
     const QString name = ui->ComboBox1->currentText();
     if (!AskQuestion(QStringLiteral("Are you sure you want to delete the theme called \"%1\"?").arg(name), this))
         return;
-    DeleteNamedTheme(ThemesFile(), name);
+    IniFile themes(ThemesFile());
+    if (ThemesFileUsable(themes) && themes.SectionExists(name)) {
+        themes.SetAutoSave(false);
+        themes.EraseSection(name);
+        themes.UpdateFile();
+    }
     ReadThemeList();
 }

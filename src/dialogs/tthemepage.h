@@ -67,6 +67,7 @@ private:
     void SetColor2Enabled(bool enabled);
     QString ElementAtPreview(QObject *part, const QPoint &point) const;
     QString ThemesFile() const;
+    bool ThemesFileUsable(const IniFile &themes);
     void Touch(ThemeColorSlot slot);
 
     std::unique_ptr<Ui::TThemePage> ui;

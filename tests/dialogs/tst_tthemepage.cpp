@@ -86,6 +86,7 @@ private Q_SLOTS:
     void saveOverExistingAsksFirst_data();
     void saveOverExistingAsksFirst();
     void saveRefusesAnEmptyName();
+    void unreadableThemesFileIsLeftAlone();
     void choosingANamedThemeLoadsIt();
     void choosingTheEmptyEntryLoadsNothing();
     void deleteAsksFirst_data();
@@ -558,6 +559,20 @@ void TestThemePage::saveRefusesAnEmptyName()
     QCOMPARE(m_questions.size(), 2);
     QVERIFY(m_questions.last().startsWith(QLatin1String("Error\r\r")));
     QVERIFY(!QFileInfo::exists(DataFilePath(dfThemes)));
+}
+
+// A themes file that is a folder: nothing is written, and the user is told.
+void TestThemePage::unreadableThemesFileIsLeftAlone()
+{
+    QVERIFY(QDir().mkpath(DataFilePath(dfThemes)));
+    m_page = std::make_unique<TThemePage>();
+    QCOMPARE(Part<QComboBox>("ComboBox1")->count(), 1);
+    m_names.push_back(QStringLiteral("Night"));
+    m_page->Button4Click();
+    QCOMPARE(m_questions.size(), 2);
+    QVERIFY(m_questions.last().startsWith(QLatin1String("Error\r\r")));
+    QVERIFY(m_questions.last().contains(QLatin1String("cannot be read")));
+    QVERIFY(QFileInfo(DataFilePath(dfThemes)).isDir());
 }
 
 void TestThemePage::choosingANamedThemeLoadsIt()
