@@ -7,6 +7,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
 
 TColorSelector::TColorSelector(QWidget *parent) : QWidget(parent)
 {
@@ -51,10 +54,26 @@ void TColorSelector::Click()
     if (!m_DropDown) {
         m_DropDown = new TColorForm(this);
         m_DropDown->Setup(m_Color, m_Resolver, [this](quint32 color) { ColorChosen(color); });
-        m_DropDown->move(mapToGlobal(QPoint(0, height())));
+        m_DropDown->move(DropDownPosition(m_DropDown->size()));
         m_DropDown->show();
     }
     Q_EMIT clicked();
+}
+
+// Under the selector, its left edges on the selector's; above it when the screen ends below, and
+// moved sideways only as far as needed to stay on the screen.
+QPoint TColorSelector::DropDownPosition(const QSize &dropDown) const
+{
+    QPoint position = mapToGlobal(QPoint(0, height()));
+    const QScreen *shown = screen();
+    if (!shown)
+        return position;
+    const QRect available = shown->availableGeometry();
+    if (position.y() + dropDown.height() > available.y() + available.height())
+        position.setY(mapToGlobal(QPoint(0, 0)).y() - dropDown.height());
+    position.setX(std::clamp(position.x(), available.x(),
+                             std::max(available.x(), available.x() + available.width() - dropDown.width())));
+    return position;
 }
 
 void TColorSelector::ColorChosen(quint32 color)

@@ -29,6 +29,9 @@ public:
     void Click();
     // The open drop-down, or none.
     TColorForm *DropDown() const;
+    // Where the drop-down of that size opens: at the selector's bottom-left corner while the
+    // screen has room for it there.
+    QPoint DropDownPosition(const QSize &dropDown) const;
     // True while the face is drawn pushed in.
     bool IsPushed() const;
 

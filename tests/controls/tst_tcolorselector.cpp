@@ -59,6 +59,7 @@ private Q_SLOTS:
     void colourFromCodeRepaintsWithoutReporting();
 
     void dropDownOpensUnderTheSelector();
+    void dropDownStaysOnTheScreen();
     void dropDownCells_data();
     void dropDownCells();
     void cellFramesAndHotFrame();
@@ -242,6 +243,26 @@ void TestColorSelector::dropDownOpensUnderTheSelector()
     QCOMPARE(form->size(), QSize(78, 120));
     QCOMPARE(form->pos(), selector->mapToGlobal(QPoint(0, selector->height())));
     form->close();
+}
+
+// At the foot of the screen the drop-down opens above the selector instead, and at its right edge
+// it moves left.
+void TestColorSelector::dropDownStaysOnTheScreen()
+{
+    TColorSelector selector;
+    selector.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&selector));
+    const QRect available = selector.screen()->availableGeometry();
+    const QSize size(78, 120);
+    selector.move(available.topLeft() + QPoint(10, 10));
+    QTest::qWait(0);
+    QCOMPARE(selector.DropDownPosition(size), selector.mapToGlobal(QPoint(0, 21)));
+
+    selector.move(available.right() - 30, available.bottom() - 30);
+    QTest::qWait(0);
+    const QPoint at = selector.mapToGlobal(QPoint(0, 0));
+    QVERIFY(at.y() + 21 + 120 > available.bottom());
+    QCOMPARE(selector.DropDownPosition(size), QPoint(available.right() + 1 - 78, at.y() - 120));
 }
 
 // Each cell's colour fills the 12 by 12 pixels inside its frame.
