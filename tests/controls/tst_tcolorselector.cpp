@@ -76,6 +76,7 @@ private Q_SLOTS:
     void mousePushesOnlyWhileInside();
     void dropDownClosesOnAClickElsewhereAndEscape();
     void arrowsAndEnterChooseInTheDropDown();
+    void clickOnTheSelectorOnlyClosesTheDropDown();
 };
 
 void TestColorSelector::cleanup()
@@ -535,6 +536,27 @@ void TestColorSelector::arrowsAndEnterChooseInTheDropDown()
     QTRY_VERIFY(!form);
     QCOMPARE(selector.Color(), PlainColorValue(255, 255, 0));
     QCOMPARE(changes.count(), 1);
+}
+
+// The press that closes the drop-down is not handed on to the selector, which would open it again.
+void TestColorSelector::clickOnTheSelectorOnlyClosesTheDropDown()
+{
+    TColorSelector selector;
+    selector.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&selector));
+    selector.Click();
+    QPointer<TColorForm> form = selector.DropDown();
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    PressAt(form, form->mapFromGlobal(selector.mapToGlobal(QPoint(10, 10))));
+    QVERIFY(form->testAttribute(Qt::WA_NoMouseReplay));
+    QTRY_VERIFY(!form);
+
+    selector.Click();
+    form = selector.DropDown();
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    PressAt(form, form->mapFromGlobal(selector.mapToGlobal(QPoint(100, 10))));
+    QVERIFY(!form->testAttribute(Qt::WA_NoMouseReplay));
+    QTRY_VERIFY(!form);
 }
 
 QTEST_MAIN(TestColorSelector)
