@@ -656,6 +656,11 @@ void TestThemePage::savePictures()
     }
     form->close();
     QVERIFY(selector->grab().scaled(selector->size() * 4).save(folder + QStringLiteral("colorselector.png")));
+    QTest::keyPress(selector, Qt::Key_Space);
+    QVERIFY(selector->grab().scaled(selector->size() * 4).save(folder + QStringLiteral("colorselector-pushed.png")));
+    QTest::keyRelease(selector, Qt::Key_Space);
+    QVERIFY(selector->DropDown());
+    selector->DropDown()->close();
 }
 
 QTEST_MAIN(TestThemePage)
