@@ -95,6 +95,7 @@ TThemePage::TThemePage(QWidget *parent)
 
     ReadThemeList();
     ui->ComboBox4->setCurrentIndex(0);
+    m_Ready = true;
     ComboBox4Select();
 }
 
@@ -328,6 +329,14 @@ bool TThemePage::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// Desktop colours follow the desktop: a new palette paints the preview afresh.
+void TThemePage::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && m_Ready)
+        RepaintPreview();
 }
 
 void TThemePage::ChooseElementFromPreview(const QString &name)

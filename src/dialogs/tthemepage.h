@@ -52,6 +52,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void LoadTheme(const ThemeColors &theme);
@@ -76,4 +77,5 @@ private:
     // Keys of settings.ini whose colour text could not be read, with that text, until edited.
     QHash<QString, QString> m_UnreadTexts;
     bool m_Binding = false;
+    bool m_Ready = false; // the form is set up
 };

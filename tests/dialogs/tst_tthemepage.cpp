@@ -446,6 +446,12 @@ void TestThemePage::previewRepaintsOnEveryChange()
     ChooseElement(QStringLiteral("InfoBar"));
     ChooseInList("ComboBox6", QStringLiteral("BtnFace"));
     QCOMPARE(Part<TShape>("Shape6")->BrushColor(), QColor(m_page->palette().color(QPalette::Button).rgb()));
+
+    // A desktop colour follows the desktop's palette when it changes.
+    QPalette changed = m_page->palette();
+    changed.setColor(QPalette::Button, QColor(12, 34, 56));
+    m_page->setPalette(changed);
+    QCOMPARE(Part<TShape>("Shape6")->BrushColor(), QColor(12, 34, 56));
 }
 
 // Only "menu_color" with "$00FF0000": blue behind the bar, the defaults everywhere else.
