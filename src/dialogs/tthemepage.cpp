@@ -64,6 +64,20 @@ TThemePage::TThemePage(QWidget *parent)
     for (TColorSelector *selector : {ui->ColorSelector1, ui->ColorSelector2, ui->ColorSelector3})
         selector->SetColorResolver(resolver);
 
+    SetUpPreview();
+    ConnectHandlers();
+
+    ReadThemeList();
+    ui->ComboBox4->setCurrentIndex(0);
+    m_Ready = true;
+    ComboBox4Select();
+}
+
+TThemePage::~TThemePage() = default;
+
+// The miniature's fixed parts; every part chooses its element when clicked.
+void TThemePage::SetUpPreview()
+{
     ui->BProgressBar1->SetPrefix(QStringLiteral(" CPU: "));
     ui->BProgressBar1->SetPosition(50);
     ui->BProgressBar2->SetPrefix(QStringLiteral(" RAM: "));
@@ -75,7 +89,10 @@ TThemePage::TThemePage(QWidget *parent)
              ui->Shape2, ui->Label21, ui->Shape3, ui->Label22, ui->Shape4, ui->Label23, ui->Label24,
              ui->GradientRect1, ui->Label9, ui->Shape5, ui->Shape6, ui->BProgressBar1, ui->BProgressBar2})
         part->installEventFilter(this);
+}
 
+void TThemePage::ConnectHandlers()
+{
     connect(ui->ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Select(); });
     connect(ui->ComboBox4, &QComboBox::activated, this, [this] { ComboBox4Select(); });
     connect(ui->ComboBox5, &QComboBox::activated, this, [this] { ComboBox5Select(); });
@@ -92,14 +109,7 @@ TThemePage::TThemePage(QWidget *parent)
     }
     for (QToolButton *button : {ui->SpeedButton1, ui->SpeedButton2, ui->SpeedButton3, ui->SpeedButton4})
         connect(button, &QToolButton::clicked, this, [this] { ApplyEditors(); });
-
-    ReadThemeList();
-    ui->ComboBox4->setCurrentIndex(0);
-    m_Ready = true;
-    ComboBox4Select();
 }
-
-TThemePage::~TThemePage() = default;
 
 QString TThemePage::ThemesFile() const
 {

@@ -55,6 +55,8 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void SetUpPreview();
+    void ConnectHandlers();
     void LoadTheme(const ThemeColors &theme);
     void ChooseElement(const QString &name);
     void ChooseElementFromPreview(const QString &name);
