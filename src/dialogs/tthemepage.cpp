@@ -259,6 +259,7 @@ void TThemePage::ApplyEditors()
             | (ui->SpeedButton4->isChecked() ? fsStrikeOut : 0);
     }
     RepaintPreview();
+    Q_EMIT ThemeEdited();
 }
 
 void TThemePage::RepaintPreview()
@@ -383,6 +384,7 @@ void TThemePage::ComboBox1Select()
     }
     m_UnreadTexts.clear();
     LoadTheme(*theme);
+    Q_EMIT ThemeEdited();
 }
 
 // A themes file that cannot be read is never written over; the user hears why nothing happened.

@@ -50,6 +50,10 @@ public:
     void Button4Click();      // "Save"
     void Button3Click();      // "Delete"
 
+Q_SIGNALS:
+    // The user changed the theme being edited: an editor, or a named theme loaded.
+    void ThemeEdited();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;

@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
@@ -316,12 +317,15 @@ void TestThemePage::menuBorderWritesNoFontColour()
 void TestThemePage::systemColourListSetsItsOwnSelector()
 {
     m_page = std::make_unique<TThemePage>();
+    QSignalSpy edits(m_page.get(), &TThemePage::ThemeEdited);
     ChooseElement(QStringLiteral("MenuPopupSelect"));
+    QCOMPARE(edits.count(), 0);
     const TColor start = m_page->Theme().menuPopupSelectColor;
     ChooseInList("ComboBox8", QStringLiteral("Highlight"));
     QCOMPARE(m_page->Theme().menuPopupSelectEndColor, clHighlight);
     QCOMPARE(m_page->Theme().menuPopupSelectColor, start);
     QCOMPARE(Part<TColorSelector>("ColorSelector3")->Color(), clHighlight);
+    QCOMPARE(edits.count(), 1);
 
     auto settings = IniFile::FromData({});
     m_page->SaveCurrentTheme(*settings);
