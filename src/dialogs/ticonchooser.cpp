@@ -75,6 +75,7 @@ TIconChooser::TIconChooser(const QString &file, int index, QWidget *parent)
         SpinBox1->setValue(index);
     }
     SetIconNames(IconThemeNames());
+    FileChanged();
 }
 
 TIconChooser::~TIconChooser() = default;
