@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QTimer>
 
 namespace {
 
@@ -97,7 +98,8 @@ void TIconChooser::SetIconNames(const QStringList &names)
 void TIconChooser::showEvent(QShowEvent *event)
 {
     TQuorixDialog::showEvent(event);
-    LoadVisibleIcons();
+    // Once the list is laid out: before that no line knows where it is.
+    QTimer::singleShot(0, this, &TIconChooser::LoadVisibleIcons);
 }
 
 void TIconChooser::Edit1Change()
@@ -124,7 +126,7 @@ void TIconChooser::LoadVisibleIcons()
         if (item->isHidden() || item->data(kIconLoadedRole).toBool())
             continue;
         const QRect place = ListBox1->visualItemRect(item);
-        if (place.bottom() < shown.top())
+        if (!place.isValid() || place.bottom() < shown.top())
             continue;
         if (place.top() > shown.bottom())
             break;

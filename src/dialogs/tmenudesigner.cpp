@@ -93,8 +93,9 @@ TMenuDesigner::TMenuDesigner(QWidget *parent)
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     PopupMenu1->addActions({Add1, Edit1, AddSeperator1, Delete1});
-    // The keys work while the list has the focus, the menu open or not.
-    ListView1->addActions({Add1, Delete1});
+    // Insert adds a row wherever the focus is; Delete removes one while the list has the focus.
+    addAction(Add1);
+    ListView1->addAction(Delete1);
     ListView1->header()->setStretchLastSection(false);
     ListView1->viewport()->setAcceptDrops(true);
     ListView1->viewport()->installEventFilter(this);

@@ -6,6 +6,7 @@
 #include "controls/tbedit.h"
 #include "dialogs/menudesignerrows.h"
 #include "dialogs/taddmenu.h"
+#include "dialogs/ticonchooser.h"
 #include "dialogs/tmenudesigner.h"
 #include "dialogs/tsettingslistitem.h"
 #include "foundation/datafiles.h"
@@ -17,7 +18,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QImage>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QSpinBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -149,6 +153,7 @@ private Q_SLOTS:
     void inPlaceCaptionEdit();
     void columnWidths();
     void oneDesigner();
+    void iconChooserTakesAFile();
 
 private:
     TestHome *m_home = nullptr;
@@ -690,6 +695,37 @@ void TestMenuDesigner::oneDesigner()
     QCOMPARE(MenuDesignerWindow(), first);
     first->close();
     QTRY_VERIFY(!MenuDesignerWindow());
+}
+
+void TestMenuDesigner::iconChooserTakesAFile()
+{
+    QImage picture(24, 24, QImage::Format_ARGB32);
+    picture.fill(Qt::red);
+    const QString file = m_home->path() + QStringLiteral("/red.png");
+    QVERIFY(picture.save(file));
+    TIconChooser chooser(QString(), 0);
+    chooser.SetIconNames({QStringLiteral("edit-copy"), QStringLiteral("folder"), QStringLiteral("folder-open")});
+    chooser.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chooser));
+    QVERIFY(!chooser.Button2->isEnabled());
+    // The filter keeps the names that hold its text.
+    chooser.Edit1->setText(QStringLiteral("FOLD"));
+    QStringList shown;
+    for (int i = 0; i < chooser.ListBox1->count(); ++i) {
+        if (!chooser.ListBox1->item(i)->isHidden())
+            shown << chooser.ListBox1->item(i)->text();
+    }
+    QCOMPARE(shown, (QStringList{"folder", "folder-open"}));
+    chooser.ListBox1->setCurrentRow(1);
+    QCOMPARE(chooser.IconFile(), QStringLiteral("folder"));
+    QCOMPARE(chooser.IconIndex(), 0);
+    // A file replaces the theme icon; one picture, so no index to choose.
+    chooser.Edit2->setText(file);
+    QCOMPARE(chooser.IconFile(), file);
+    QVERIFY(!chooser.SpinBox1->isEnabled());
+    QVERIFY(chooser.Button2->isEnabled());
+    chooser.Button2Click();
+    QCOMPARE(chooser.result(), int(QDialog::Accepted));
 }
 
 QTEST_MAIN(TestMenuDesigner)
