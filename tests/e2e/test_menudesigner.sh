@@ -77,7 +77,8 @@ pass "Settings > Menu... opens the menu designer"
 # --- an item with a script as its path and an icon file of its own ------------------------------
 xdotool key Insert
 fill_editor "Run Script" "$TEST_HOME/run.sh" I
-xdotool key alt+s alt+c
+# From the type: Active, the icon choice (Down picks the custom icon), "Change...".
+xdotool key Tab Tab Down Tab space
 wait_for_window 'Change Icon' || fail "Change... did not open the icon chooser"
 activate 'Change Icon'
 xdotool key alt+l
