@@ -44,7 +44,11 @@ void CollectNames(const QString &theme, QSet<QString> &names)
                            QDir::Files, QDirIterator::Subdirectories | QDirIterator::FollowSymlinks);
         while (files.hasNext() && names.size() < kMaxNames) {
             files.next();
-            names.insert(files.fileInfo().completeBaseName());
+            // "edit-copy-symbolic.symbolic.png" is the recolourable picture of "edit-copy-symbolic".
+            QString name = files.fileInfo().completeBaseName();
+            if (name.endsWith(QLatin1String(".symbolic")))
+                name.chop(9);
+            names.insert(name);
         }
     }
 }

@@ -4,6 +4,8 @@
 #   menutree.py items           one line per entry of every open menu: "<menu>\t<entry>\t<kind>"
 #   menutree.py open NAME       opens the submenu of the entry called NAME (bar or open menu)
 #   menutree.py press NAME      chooses the entry called NAME in an open menu
+#   menutree.py where NAME      the middle of the shown element called NAME (a list cell, a
+#                               button) on the screen: "x y", for a pointer that drags it
 # Exits 1 when the bar or the entry is not there (yet).
 import sys
 
@@ -66,6 +68,13 @@ def main():
             print(f"{menu}\t{node.name}\t{kind}")
         return 0
     target = sys.argv[2]
+    if command == "where":
+        for node in walk(app):
+            if node.name == target and showing(node):
+                box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                print(box.x + box.width // 2, box.y + box.height // 2)
+                return 0
+        return 1
     for _, node in entries(app):
         if node.name == target:
             wanted = ["ShowMenu", "showMenu", "Press", "press"] if command == "open" else ["Press", "press", "Click", "click"]

@@ -40,6 +40,7 @@ void TestIconThemeNames::namesOfTheThemeAndItsParents()
     home.writeFile("icons/Child/index.theme", "[Icon Theme]\nName=Child\nInherits=Parent\n");
     home.writeFile("icons/Child/16x16/apps/editor.png", "png");
     home.writeFile("icons/Child/scalable/apps/terminal.svg", "svg");
+    home.writeFile("icons/Child/16x16/apps/terminal-symbolic.symbolic.png", "png");
     home.writeFile("icons/Parent/index.theme", "[Icon Theme]\nName=Parent\nInherits=Child\n");
     home.writeFile("icons/Parent/32x32/apps/editor.png", "png");
     home.writeFile("icons/Parent/32x32/places/folder.xpm", "xpm");
@@ -50,7 +51,7 @@ void TestIconThemeNames::namesOfTheThemeAndItsParents()
     QIcon::setThemeSearchPaths({home.path() + QStringLiteral("/icons")});
     const QStringList names = IconThemeNames(QStringLiteral("Child"));
     QIcon::setThemeSearchPaths(oldPaths);
-    QCOMPARE(names, (QStringList{"editor", "folder", "quorix", "terminal"}));
+    QCOMPARE(names, (QStringList{"editor", "folder", "quorix", "terminal", "terminal-symbolic"}));
 }
 
 QTEST_MAIN(TestIconThemeNames)
