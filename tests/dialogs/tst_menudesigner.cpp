@@ -150,6 +150,7 @@ private Q_SLOTS:
     void offeredTypes_data();
     void offeredTypes();
     void themeIconIsStoredByName();
+    void menusShowAThemeIconByName();
     void inPlaceCaptionEdit();
     void columnWidths();
     void oneDesigner();
@@ -634,6 +635,29 @@ void TestMenuDesigner::themeIconIsStoredByName()
     editor.StoreRow(row);
     QCOMPARE(row.Value(QStringLiteral("iconfile")), QStringLiteral("utilities-terminal"));
     QCOMPARE(row.Value(QStringLiteral("iconindex")), QStringLiteral("0"));
+}
+
+void TestMenuDesigner::menusShowAThemeIconByName()
+{
+    QImage picture(16, 16, QImage::Format_ARGB32);
+    picture.fill(Qt::blue);
+    QDir().mkpath(m_home->path() + QStringLiteral("/icons/Test/16x16/apps"));
+    m_home->writeFile("icons/Test/index.theme", "[Icon Theme]\nName=Test\nDirectories=16x16/apps\n\n"
+                                                "[16x16/apps]\nSize=16\nType=Fixed\n");
+    QVERIFY(picture.save(m_home->path() + QStringLiteral("/icons/Test/16x16/apps/quorix-test-tool.png")));
+    const QStringList oldPaths = QIcon::themeSearchPaths();
+    const QString oldTheme = QIcon::themeName();
+    QIcon::setThemeSearchPaths({m_home->path() + QStringLiteral("/icons")});
+    QIcon::setThemeName(QStringLiteral("Test"));
+    QHash<QString, QIcon> cache;
+    const bool shown = !DefinitionIcon(QStringLiteral("quorix-test-tool"), 0, cache).isNull();
+    const bool missingShown = !DefinitionIcon(QStringLiteral("quorix-no-such-icon"), 0, cache).isNull();
+    const bool previewed = !EntryIcon(QStringLiteral("quorix-test-tool"), 0, QStringLiteral("/tmp")).isNull();
+    QIcon::setThemeName(oldTheme);
+    QIcon::setThemeSearchPaths(oldPaths);
+    QVERIFY(shown);
+    QVERIFY(!missingShown);
+    QVERIFY(previewed);
 }
 
 void TestMenuDesigner::inPlaceCaptionEdit()

@@ -22,6 +22,7 @@ void TestIconThemeNames::inherits_data()
     QTest::addColumn<QStringList>("parents");
     QTest::newRow("one") << "[Icon Theme]\nName=A\nInherits=Adwaita\n" << QStringList{"Adwaita"};
     QTest::newRow("several, with blanks") << "[Icon Theme]\nInherits = gnome, hicolor\n" << QStringList{"gnome", "hicolor"};
+    QTest::newRow("empty parts are no themes") << "[Icon Theme]\nInherits= , a ,,b,\n" << QStringList{"a", "b"};
     QTest::newRow("none") << "[Icon Theme]\nName=A\n" << QStringList{};
     QTest::newRow("only in the theme's own group") << "[16x16/apps]\nInherits=x\n[Icon Theme]\nName=A\n" << QStringList{};
     QTest::newRow("a key that only starts alike") << "[Icon Theme]\nInheritsNot=x\n" << QStringList{};
