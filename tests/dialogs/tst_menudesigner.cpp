@@ -129,6 +129,7 @@ private Q_SLOTS:
     void roundTrip_data();
     void roundTrip();
     void saveKeepsSectionsChangedMeanwhile();
+    void damagedFileIsNeverWrittenOver();
     void designerWriterKeepsClosingSequence();
     void menuList();
     void lineCells_data();
@@ -225,6 +226,20 @@ void TestMenuDesigner::saveKeepsSectionsChangedMeanwhile()
     QCOMPARE(SectionLines(QStringLiteral("Games")), QStringList{"item0000=name:\"G\";"});
     QCOMPARE(SectionLines(QStringLiteral("menu")).size(), 5);
     QCOMPARE(SectionLines(QStringLiteral("menu")).last(), QStringLiteral("item0004=active:\"1\"; itemtype:\"2\";"));
+}
+
+void TestMenuDesigner::damagedFileIsNeverWrittenOver()
+{
+    const QByteArray damaged = "this is no menu file\nnor any settings\n";
+    WriteMenuFile(damaged);
+    Answers answers;
+    ScriptedDesigner designer;
+    QCOMPARE(answers.texts.size(), 1);   // told once that the file cannot be read
+    QCOMPARE(designer.ListView1->topLevelItemCount(), 0);
+    designer.AddSeperator1Click();
+    QVERIFY(!designer.SaveMenu(QString()));
+    QVERIFY(designer.Modified());
+    QCOMPARE(readWholeFile(MenuFile()), damaged);
 }
 
 void TestMenuDesigner::designerWriterKeepsClosingSequence()
