@@ -4,6 +4,7 @@
 #   menutree.py items           one line per entry of every open menu: "<menu>\t<entry>\t<kind>"
 #   menutree.py open NAME       opens the submenu of the entry called NAME (bar or open menu)
 #   menutree.py press NAME      chooses the entry called NAME in an open menu
+#   menutree.py button NAME     presses the shown push button called NAME (in any window)
 #   menutree.py where NAME      the middle of the shown element called NAME (a list cell, a
 #                               button) on the screen: "x y", for a pointer that drags it
 # Exits 1 when the bar or the entry is not there (yet).
@@ -68,6 +69,11 @@ def main():
             print(f"{menu}\t{node.name}\t{kind}")
         return 0
     target = sys.argv[2]
+    if command == "button":
+        for node in walk(app):
+            if node.getRole() == pyatspi.ROLE_PUSH_BUTTON and node.name == target and showing(node):
+                return 0 if do(node, ["Press", "press", "Click", "click"]) else 1
+        return 1
     if command == "where":
         for node in walk(app):
             if node.name == target and showing(node):
