@@ -156,6 +156,7 @@ private Q_SLOTS:
     void columnWidths();
     void oneDesigner();
     void iconChooserTakesAFile();
+    void iconChooserOpensAtTheThemeIcon();
 
 private:
     TestHome *m_home = nullptr;
@@ -765,6 +766,16 @@ void TestMenuDesigner::iconChooserTakesAFile()
     QVERIFY(chooser.Button2->isEnabled());
     chooser.Button2Click();
     QCOMPARE(chooser.result(), int(QDialog::Accepted));
+}
+
+void TestMenuDesigner::iconChooserOpensAtTheThemeIcon()
+{
+    TIconChooser chooser(QStringLiteral("folder-open"), 0);
+    chooser.SetIconNames({QStringLiteral("edit-copy"), QStringLiteral("folder"), QStringLiteral("folder-open")});
+    QVERIFY(chooser.ListBox1->currentItem());
+    QCOMPARE(chooser.ListBox1->currentItem()->text(), QStringLiteral("folder-open"));
+    QCOMPARE(chooser.IconFile(), QStringLiteral("folder-open"));
+    QVERIFY(chooser.Edit2->text().isEmpty());
 }
 
 QTEST_MAIN(TestMenuDesigner)
