@@ -10,7 +10,9 @@
 #include "dialogs/taddhotkey.h"
 #include "dialogs/taddtoinfobar.h"
 #include "dialogs/timportexport.h"
+#include "dialogs/tmenudesigner.h"
 #include "dialogs/tsettingslistitem.h"
+#include "dialogs/tthemepage.h"
 #include "foundation/barrequests.h"
 #include "foundation/builtinimages.h"
 #include "foundation/datafiles.h"
@@ -272,11 +274,25 @@ void TSettings::FormCreate()
             caption->installEventFilter(this);
     }
 
+    // The Theme page is an editor of its own, filled with the named themes when it is made.
+    m_themePage = new TThemePage(ui->Theme);
+    ui->themePageLayout->addWidget(m_themePage);
+    // Its fields follow the page tree in the Tab order, as every page's do.
+    QWidgetList themeFields;
+    for (QWidget *field = m_themePage->nextInFocusChain(); m_themePage->isAncestorOf(field);
+         field = field->nextInFocusChain()) {
+        if (field->focusPolicy() & Qt::TabFocus)
+            themeFields << field;
+    }
+    QWidget *previous = ui->TreeView1;
+    for (QWidget *field : themeFields) {
+        setTabOrder(previous, field);
+        previous = field;
+    }
+
     MakePopupMenus();
     ConnectRules();
     m_formCreated = true;
-    // Not yet part of the dialog: the menu designer (see Button8Click).
-    ui->Button8->setEnabled(false);
 }
 
 void TSettings::MakePageTree()
@@ -490,10 +506,9 @@ void TSettings::LoadAlphaBlend(const IniFile &settings)
     ApplyAlphaRule();
 }
 
-void TSettings::LoadThemePage(const IniFile &)
+void TSettings::LoadThemePage(const IniFile &settings)
 {
-    // THEME PAGE HOOK: the theme editor fills the Theme page (its list of themes, the current
-    // theme of section "theme") once it is part of the dialog.
+    m_themePage->LoadCurrentTheme(settings);
 }
 
 void TSettings::LoadStartupEntry()
@@ -580,10 +595,9 @@ void TSettings::SaveMarquee(IniFile &settings) const
         settings.WriteString(kMarquee, QStringLiteral("line%1").arg(i), lines[i]);
 }
 
-void TSettings::SaveThemePage(IniFile &) const
+void TSettings::SaveThemePage(IniFile &settings) const
 {
-    // THEME PAGE HOOK: the theme editor writes the current theme into section "theme" here once
-    // it is part of the dialog; until then the section stays as it is.
+    m_themePage->SaveCurrentTheme(settings);
 }
 
 void TSettings::SaveMenu(IniFile &settings) const
@@ -680,8 +694,8 @@ void TSettings::Button7Click()
 
 void TSettings::Button8Click()
 {
-    // MENU DESIGNER HOOK: opens the menu designer (created when needed, not waited for) once it
-    // is part of the program; the button is enabled then.
+    // The designer is a window of its own that outlives this dialog: the bar owns it.
+    ShowMenuDesigner(parentWidget());
 }
 
 // ---- rules

@@ -15,6 +15,7 @@ class IniFile;
 class QMenu;
 class QTreeWidget;
 class QTreeWidgetItem;
+class TThemePage;
 namespace Ui { class TSettings; }
 
 class TSettings : public TQuorixDialog
@@ -42,6 +43,7 @@ public:
     void Button7Click();   // Import / Export
     void Button8Click();   // Launch Menu Designer
 
+    TThemePage *ThemePage() const { return m_themePage; }
     // The dialog's own lists, for the editors (and tests).
     QTreeWidget *AliasList() const;       // ListView3
     QTreeWidget *HotkeyList() const;      // ListView4
@@ -105,6 +107,7 @@ private:
     QMenu *AliasPopupMenu = nullptr;
     QMenu *HotKeyPopup = nullptr;
     QMenu *InfoBarPopupMenu = nullptr;
+    TThemePage *m_themePage = nullptr;
     // False when hotkeys.dat is there but could not be read: saving then leaves it alone.
     bool m_hotkeyFileReadable = true;
     bool m_formCreated = false;

@@ -4,7 +4,9 @@
 // "Settings" entries open, and a save that fails.
 #include "base/inifile.h"
 #include "dialogs/tsettings.h"
+#include "dialogs/tmenudesigner.h"
 #include "dialogs/tsettingslistitem.h"
+#include "dialogs/tthemepage.h"
 #include "foundation/datafiles.h"
 #include "foundation/messages.h"
 #include "foundation/programfolder.h"
@@ -15,6 +17,7 @@
 #include "testenv.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -23,6 +26,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTextCursor>
@@ -113,6 +117,22 @@ void WriteHotkeys(const QList<QStringList> &records)
     QVERIFY(table.SaveToFile(HotkeysPath()));
 }
 
+// What a settings file holds, section by section in file order, key by key, except section
+// [theme], which every save writes whole.
+QStringList ContentsWithoutTheme(const QByteArray &file)
+{
+    const std::unique_ptr<IniFile> ini = IniFile::FromData(file);
+    QStringList contents;
+    for (const QString &section : ini->Sections()) {
+        if (section.compare(QStringLiteral("theme"), Qt::CaseInsensitive) == 0)
+            continue;
+        contents << QLatin1Char('[') + section + QLatin1Char(']');
+        for (const auto &[key, value] : ini->SectionValues(section))
+            contents << key + QLatin1Char('=') + value;
+    }
+    return contents;
+}
+
 QString Setting(const QString &section, const QString &key)
 {
     return IniFile(SettingsPath()).ReadString(section, key, QStringLiteral("<missing>"));
@@ -159,6 +179,10 @@ private Q_SLOTS:
     void popupEntriesNeedASelectedLine();
     void deleteAsksFirst_data();
     void deleteAsksFirst();
+    void chosenThemeIsSavedAsTheCurrentOne();
+    void tabFromThePageTreeEntersThePage_data();
+    void tabFromThePageTreeEntersThePage();
+    void launchMenuDesignerOpensTheDesigner();
     void unreadableHotkeyFileIsNotWrittenOver();
 
 private:
@@ -231,8 +255,13 @@ void TestTSettings::openAndSaveLeavesTheFilesAsTheyWere()
 
     Open();
     QCOMPARE(Find<QTreeWidget>("ListView4")->topLevelItemCount(), hotkeys.size());
+    const QString themeBefore = IniFile(SettingsPath()).ReadString(QStringLiteral("theme"), QStringLiteral("menu_color"));
     QVERIFY(m_dialog->Save());
-    QCOMPARE(QString::fromUtf8(readWholeFile(SettingsPath())), QString::fromUtf8(settings));
+    // The current theme is written anew, with the values it had.
+    QCOMPARE(ContentsWithoutTheme(readWholeFile(SettingsPath())), ContentsWithoutTheme(settings));
+    if (!themeBefore.isEmpty())
+        QCOMPARE(Setting(QStringLiteral("theme"), QStringLiteral("menu_color")), themeBefore);
+    QCOMPARE(Setting(QStringLiteral("theme"), QStringLiteral("version")), QStringLiteral("01030000"));
     QCOMPARE(readWholeFile(HotkeysPath()), hotkeyFile);
     QVERIFY(m_boxes.isEmpty());
 }
@@ -754,6 +783,68 @@ void TestTSettings::deleteAsksFirst()
     QVERIFY2(asked[0].text.contains(question), qPrintable(asked[0].text));
     QCOMPARE(int(asked[0].icon), icon);
     QCOMPARE(lines->topLevelItemCount(), linesLeft);
+}
+
+void TestTSettings::chosenThemeIsSavedAsTheCurrentOne()
+{
+    const QString themes = DataFilePath(dfThemes);
+    QFile::remove(themes);
+    QVERIFY(QFile::copy(ProgramFolder() + QStringLiteral("Default/Data/themes.ini"), themes));
+    m_home->writeFile(QStringLiteral(".local/share/Brenmoor/Quorix/Data/settings.ini"), kFilledSettings);
+    Open();
+    auto *names = m_dialog->ThemePage()->findChild<QComboBox *>(QStringLiteral("ComboBox1"));
+    QVERIFY(names);
+    names->setCurrentIndex(names->findText(QStringLiteral("Graphite")));
+    QVERIFY(names->currentIndex() > 0);
+    m_dialog->ThemePage()->ComboBox1Select();
+    // Cancel would have left the current theme alone; Apply makes the chosen one current.
+    QCOMPARE(Setting(QStringLiteral("theme"), QStringLiteral("menu_color")), QStringLiteral("-2147483633"));
+    m_dialog->Button5Click();
+    const IniFile named(themes);
+    const IniFile settings(SettingsPath());
+    for (const auto &[key, value] : named.SectionValues(QStringLiteral("Graphite")))
+        QCOMPARE(settings.ReadString(QStringLiteral("theme"), key), value);
+    // Nothing else changed.
+    QCOMPARE(Setting(QStringLiteral("notes"), QStringLiteral("wordwrap")), QStringLiteral("1"));
+}
+
+void TestTSettings::tabFromThePageTreeEntersThePage_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("first");
+    QTest::newRow("General") << "general" << "CheckBox2";
+    QTest::newRow("InfoBar") << "infobar" << "CheckBox8";
+    QTest::newRow("Theme") << "theme" << "ComboBox1";
+    QTest::newRow("Extended Settings") << "extended settings" << "ComboBox10";
+}
+
+void TestTSettings::tabFromThePageTreeEntersThePage()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, first);
+    Open();
+    m_dialog->OpenAtPage(page);
+    QVERIFY(QTest::qWaitForWindowActive(m_dialog));
+    QVERIFY(Find<QTreeWidget>("TreeView1")->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(QApplication::focusWidget());
+    QCOMPARE(QApplication::focusWidget()->objectName(), first);
+}
+
+void TestTSettings::launchMenuDesignerOpensTheDesigner()
+{
+    Open();
+    m_dialog->show();
+    auto *launch = Find<QPushButton>("Button8");
+    QVERIFY(launch->isEnabled());
+    launch->click();
+    QPointer<TMenuDesigner> designer = MenuDesignerWindow();
+    QVERIFY(designer && designer->isVisible());
+    // Not waited for, and it stays when the settings dialog goes.
+    QVERIFY(m_dialog->isVisible());
+    delete m_dialog;
+    QVERIFY(designer && designer->isVisible());
+    delete designer;
 }
 
 QTEST_MAIN(TestTSettings)

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The settings dialog on a real display: "Settings" > "InfoBar..." opens it at the InfoBar page;
 # enabling the info bar, adding a processor meter and pressing OK gives the bar its second row
-# with that meter; "Quorix on Startup" ticked and saved writes the autostart entry. Every page is
-# photographed on the way.
+# with that meter; "Quorix on Startup" ticked and saved writes the autostart entry; another theme
+# and Apply repaint the bar. Every page is photographed on the way.
 source "$(dirname "$0")/lib.sh" "$@"
 
 MENUTREE="/usr/bin/python3 $E2E_DIR/menutree.py"
@@ -96,9 +96,9 @@ xdotool key r
 sleep 0.3
 xdotool key Return
 wait_for '[[ -z "$(editor_window)" ]]' 10 || fail "OK did not close Add to InfoBar"
-wait_for "$MENUTREE where 'RAM Usage'" 10 || fail "the memory line is not in the list"
-read -r rx ry rw rh < <($MENUTREE where "RAM Usage")
-read -r cx cy cw ch < <($MENUTREE where "CPU Usage")
+wait_for "$MENUTREE box 'RAM Usage'" 10 || fail "the memory line is not in the list"
+read -r rx ry rw rh < <($MENUTREE box "RAM Usage")
+read -r cx cy cw ch < <($MENUTREE box "CPU Usage")
 xdotool mousemove $((rx + rw / 2)) $((ry + rh / 2)) mousedown 1
 for step in 1 2 3 4 5 6; do
     xdotool mousemove $((rx + rw / 2)) $((ry + rh / 2 - step * (ry - cy) / 6))
@@ -107,8 +107,8 @@ done
 xdotool mouseup 1
 lines_in_order() {
     local ram cpu
-    read -r _ ram _ _ < <($MENUTREE where "RAM Usage")
-    read -r _ cpu _ _ < <($MENUTREE where "CPU Usage")
+    read -r _ ram _ _ < <($MENUTREE box "RAM Usage")
+    read -r _ cpu _ _ < <($MENUTREE box "CPU Usage")
     (( ram < cpu ))
 }
 wait_for lines_in_order 10 || fail "the dragged memory line did not land before the processor line"
@@ -152,6 +152,30 @@ $MENUTREE click "Quorix on Startup" || fail "could not untick Quorix on Startup"
 $MENUTREE click OK || fail "could not press OK"
 wait_for '[[ ! -e "$XDG_CONFIG_HOME/autostart/quorix.desktop" ]]' 10 || fail "unticked and saved, the entry stays"
 pass "Quorix on Startup unticked and saved removes the entry"
+
+# --- another theme, and Apply repaints the bar ---------------------------------------------------------
+# The menu row's own colour, right of its last menu.
+bar_colour() { pixel "$1" 700 3; }
+screenshot settings-bar-before-theme
+before=$(bar_colour "$SCREEN_DIR/settings-bar-before-theme.png")
+open_settings "Theme..."
+xdotool windowactivate --sync "$(settings_window)" 2>/dev/null
+# From the page tree into the list of named themes; "G" chooses "Graphite".
+xdotool key Tab
+xdotool key g
+sleep 0.3
+screenshot settings-theme-graphite
+$MENUTREE click Apply || fail "could not press Apply"
+wait_for "grep -q '^menu_color=3355443' '$DATA/settings.ini'" 10 \
+    || fail "Apply did not make Graphite the current theme: $(grep -A2 '^\[theme\]' "$DATA/settings.ini" | paste -sd' ')"
+# Graphite's menu colour is 3355443, grey 51.
+graphite() { [[ "$(bar_colour "$1")" == "51,51,51" ]]; }
+wait_for_picture settings-bar-graphite graphite 10 \
+    || fail "the bar's colour is $(bar_colour "$SCREEN_DIR/settings-bar-graphite.png") (was $before), expected Graphite's 51,51,51"
+[[ "$before" != "51,51,51" ]] || fail "the bar was grey before the theme was chosen"
+pass "choosing another theme and Apply repaints the bar"
+$MENUTREE button Cancel || fail "could not press Cancel"
+wait_for '[[ -z "$(settings_window)" ]]' 10 || fail "Cancel did not close the dialog"
 
 kill -TERM "$QUORIX_PID"
 wait_for_exit "$QUORIX_PID" 10 || fail "the bar did not end"
