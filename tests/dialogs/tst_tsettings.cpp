@@ -184,6 +184,7 @@ private Q_SLOTS:
     void tabFromThePageTreeEntersThePage();
     void launchMenuDesignerOpensTheDesigner();
     void unreadableHotkeyFileIsNotWrittenOver();
+    void unreadableSettingsFileIsNeverWritten();
 
 private:
     TSettings *Open();
@@ -611,6 +612,22 @@ void TestTSettings::unreadableHotkeyFileIsNotWrittenOver()
     QVERIFY2(m_boxes[0].contains(QStringLiteral("could not be read")), qPrintable(m_boxes[0]));
     QVERIFY(m_dialog->Save());
     QCOMPARE(readWholeFile(HotkeysPath()), QByteArray("not a record file"));
+}
+
+void TestTSettings::unreadableSettingsFileIsNeverWritten()
+{
+    // Something that reads as no settings at all: the dialog opens with the defaults, says why, and
+    // never writes its own values over what is there.
+    const QByteArray garbage("\x01\x02 not a settings file \x03\n");
+    m_home->writeFile(QStringLiteral(".local/share/Brenmoor/Quorix/Data/settings.ini"), garbage);
+    Open();
+    QCOMPARE(m_boxes.size(), 1);
+    QVERIFY2(m_boxes[0].contains(QStringLiteral("could not be read")), qPrintable(m_boxes[0]));
+    QVERIFY(Find<QCheckBox>("CheckBox1")->isChecked());
+    QVERIFY(!m_dialog->Save());
+    QCOMPARE(readWholeFile(SettingsPath()), garbage);
+    QCOMPARE(m_boxes.size(), 2);
+    QVERIFY2(m_boxes[1].contains(QStringLiteral("could not be saved")), qPrintable(m_boxes[1]));
 }
 
 void TestTSettings::enableRules_data()
