@@ -44,7 +44,7 @@ bool IsSafeFolderName(const QString &name)
 } // namespace
 
 TPathBrowserWnd::TPathBrowserWnd(QWidget *parent)
-    : TQuorixDialog(QString(), parent), ui(std::make_unique<Ui::TPathBrowserWnd>())
+    : TQuorixDialog(QStringLiteral("folder-browser"), parent), ui(std::make_unique<Ui::TPathBrowserWnd>())
 {
     ui->setupUi(this);
     ComboBoxEx1 = ui->ComboBoxEx1;

@@ -121,12 +121,12 @@ void DialogTable()
                                                    "Button2=OK", "Button3=Cancel"}
                                     << QStringList{"Label1>ComboBox1", "Label2>BEdit2", "Label3>BEdit1"}
                                     << QStringList{"ComboBox1", "BEdit2", "BEdit1", "Button3"} << "Button2";
-    QTest::newRow("Run") << kRun << "RunDialog" << "Run" << ""
+    QTest::newRow("Run") << kRun << "RunDialog" << "Run" << "runbox"
                          << QStringList{"Image1", "Label1", "Label2=&Open:", "ComboBox1", "Button1=OK",
                                         "Button2=Cancel", "Button3=&Browse..."}
                          << QStringList{"Label2>ComboBox1"} << QStringList{"ComboBox1", "Button2", "Button3"}
                          << "Button1";
-    QTest::newRow("Shut Down") << kShutDown << "ShutDown" << "Shut Down" << ""
+    QTest::newRow("Shut Down") << kShutDown << "ShutDown" << "Shut Down" << "main-menu"
                                << QStringList{"Image1", "Label1=What do you want the computer to do?",
                                               "Button1=&Shut down", "Button2=&Restart", "Button3=&Log out",
                                               "Button4=Cancel"}
@@ -137,7 +137,7 @@ void DialogTable()
                                             "Edit3", "Button1=...", "Button2=OK", "Button3=Cancel"}
                              << QStringList{"Label1>Edit1", "Label2>Edit2", "Label3>Edit3"}
                              << QStringList{"Edit1", "Edit2", "Edit3", "Button1", "Button3"} << "Button2";
-    QTest::newRow("Path Browser") << kPathBrowser << "PathBrowserWnd" << "Path Browser" << ""
+    QTest::newRow("Path Browser") << kPathBrowser << "PathBrowserWnd" << "Path Browser" << "folder-browser"
                                   << QStringList{"Label1=Select &base object:", "ComboBoxEx1", "TreeView1",
                                                  "Button3=&New Folder...", "Button1=OK", "Button2=Cancel"}
                                   << QStringList{"Label1>ComboBoxEx1"}
