@@ -167,7 +167,7 @@ void DialogTable()
     // The wizard's labels name the action ("Export Menu File:"); its fields have no accelerators,
     // Tab reaches the chosen action (the arrows the other one), and "Next >" is disabled until a
     // file is named.
-    QTest::newRow("Import / Export") << kImportExport << "ImportExport" << "Import / Export" << "import-export.html"
+    QTest::newRow("Import / Export") << kImportExport << "ImportExport" << "Import / Export" << "import-export"
                                      << QStringList{"Image1", "Label41=Import/Export - Step 1 / 2", "PageControl1",
                                                     "TabSheet1", "TabSheet2", "TabSheet3", "RadioButton1=Export",
                                                     "RadioButton2=Import", "Label1=Export Menu File:", "Edit1",
