@@ -1,6 +1,7 @@
 #include "menus/mainmenucommands.h"
 
 #include "dialogs/tabout.h"
+#include "dialogs/tmenudesigner.h"
 #include "dialogs/timportexport.h"
 #include "dialogs/trundialog.h"
 #include "dialogs/tshutdowndialog.h"
@@ -127,10 +128,13 @@ void MainMenuCommands::SettingsClick(QObject *sender)
 {
     // NOT BUILT YET: the settings dialog, opened (or brought to the front) at the page whose name
     // is the caption without its "..."; until it exists the pages do nothing, except "General...",
-    // which opens the import and export that the General page will offer.
+    // which opens the import and export that the General page will offer, and "Menu...", which
+    // opens the menu designer that the Menu page will launch.
     const auto *page = qobject_cast<const QAction *>(sender);
     if (page && page->text() == QLatin1String("General..."))
         ShowImportExport();
+    else if (page && page->text() == QLatin1String("Menu..."))
+        ShowMenuDesigner(m_components.bar);
 }
 
 void MainMenuCommands::ShowImportExport()

@@ -7,7 +7,7 @@
 #include "core/td.h"
 #include "menus/contactsmenu.h"
 #include "menus/menuactivation.h"
-#include "menus/menuicons.h"
+#include "foundation/menuicons.h"
 #include "menus/menumasks.h"
 #include "menus/notesmenufiller.h"
 #include "menus/tbmenuitem.h"

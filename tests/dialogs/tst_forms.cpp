@@ -10,7 +10,10 @@
 #include "dialogs/infobarobjectlist.h"
 #include "dialogs/tabout.h"
 #include "dialogs/taddcontact.h"
+#include "dialogs/taddmenu.h"
 #include "dialogs/taddurl.h"
+#include "dialogs/ticonchooser.h"
+#include "dialogs/tmenudesigner.h"
 #include "dialogs/tcontactdetails.h"
 #include "dialogs/tfindcontact.h"
 #include "dialogs/tpathbrowserwnd.h"
@@ -58,6 +61,9 @@ const Factory kContactDetails = [](QTreeWidget *) {
 const Factory kAddContact = [](QTreeWidget *) { return new TAddContact(QString()); };
 const Factory kFindContact = [](QTreeWidget *) { return new TFindContact(QString()); };
 const Factory kImportExport = [](QTreeWidget *) { return new TImportExport; };
+const Factory kMenuDesigner = [](QTreeWidget *) { return new TMenuDesigner; };
+const Factory kAddMenu = [](QTreeWidget *list) { return new TAddMenu(list, -1); };
+const Factory kIconChooser = [](QTreeWidget *) { return new TIconChooser(QString(), 0); };
 
 // The text a component shows: a label's or a button's caption, nothing for the others.
 QString ShownText(const QWidget *widget)
@@ -179,6 +185,32 @@ void DialogTable()
                                      << QStringList{"RadioButton1", "Edit1", "Button1", "Edit2",
                                                     "Button4", "Edit3", "Button6", "Button3"}
                                      << "Button2";
+    // "&Delete" and "&Rename..." wait for a custom menu.
+    QTest::newRow("Menu Designer") << kMenuDesigner << "MenuDesigner" << "MenuDesigner" << "settings_menudesigner.html"
+                                   << QStringList{"Image1", "Label2=Menu Designer", "Label3", "Label1=Select &menu:",
+                                                  "ComboBox1", "Button3=&New...", "Button5=&Rename...",
+                                                  "Button4=&Delete", "ListView1", "Button2=&Save", "Button1=OK"}
+                                   << QStringList{"Label1>ComboBox1"}
+                                   << QStringList{"ComboBox1", "Button3", "ListView1", "Button2", "Button1"} << "Button1";
+    // The limit's field waits for "Use global" to be unticked, "Change..." for a custom icon.
+    QTest::newRow("Add Menu Item") << kAddMenu << "AddMenu" << "Add Menu Item" << "settings_addmenu.html"
+                                   << QStringList{"GroupBox1", "Label1=&Name:", "Edit1", "Label2=&Path", "Edit2",
+                                                  "Button3=...", "Label3=&Object type:", "ComboBox1", "CheckBox2=&Active",
+                                                  "GroupBox2", "Label4=&Mask:", "Edit3", "CheckBox1=&Expanded",
+                                                  "Label5=Maximum n&umber of items:", "BEdit1", "UpDown1",
+                                                  "CheckBox7=Use &global", "CheckBox8=Un&limited", "GroupBox3",
+                                                  "RadioButton1=&Default icon", "RadioButton2=Cu&stom Icon", "BLabel1",
+                                                  "Button4=&Change...", "Image1", "Image2", "Button1=OK", "Button2=Cancel"}
+                                   << QStringList{"Label1>Edit1", "Label2>Edit2", "Label3>ComboBox1", "Label4>Edit3"}
+                                   << QStringList{"Edit1", "Edit2", "Button3", "ComboBox1", "CheckBox2", "Edit3",
+                                                  "CheckBox1", "CheckBox7", "CheckBox8", "RadioButton1", "RadioButton2", "Button2"}
+                                   << "Button1";
+    QTest::newRow("Change Icon") << kIconChooser << "IconChooser" << "Change Icon" << "settings_addmenu.html"
+                                 << QStringList{"Label1=&Filter:", "Edit1", "Label2=&Icons of the desktop's icon theme:",
+                                                "ListBox1", "Label3=Icon fi&le:", "Edit2", "Button1=&Browse...",
+                                                "Label4=&Index:", "SpinBox1", "Image1", "Button2=OK", "Button3=Cancel"}
+                                 << QStringList{"Label1>Edit1", "Label2>ListBox1", "Label3>Edit2"}
+                                 << QStringList{"Edit1", "ListBox1", "Edit2", "Button1", "Button3"} << "Button2";
 }
 
 } // namespace
@@ -299,8 +331,9 @@ void TestForms::placeIsStoredUnderTheFormName()
     const IniFile settings(DataFilePath(dfSettings));
     QCOMPARE(settings.ReadInteger(QStringLiteral("sizes"), formName + QStringLiteral("-X"), -1), 210);
     QCOMPARE(settings.ReadInteger(QStringLiteral("sizes"), formName + QStringLiteral("-Y"), -1), 190);
-    // Only the position: none of these dialogs keeps its size.
-    QVERIFY(!settings.ValueExists(QStringLiteral("sizes"), formName + QStringLiteral("-W")));
+    // Only the position: none of these dialogs but the menu designer keeps its size.
+    QCOMPARE(settings.ValueExists(QStringLiteral("sizes"), formName + QStringLiteral("-W")),
+             formName == QLatin1String("MenuDesigner"));
     delete dialog;
     std::unique_ptr<TQuorixDialog> again(make(m_list));
     QCOMPARE(again->pos(), QPoint(210, 190));

@@ -2,7 +2,7 @@
 // them must not crash, hang or take memory beyond what a menu entry is worth. The first byte picks
 // what the rest is: a desktop entry read from memory, or a file (a desktop entry, or a picture of
 // one of the kinds menu icons come in) read the way a menu reads it.
-#include "menus/menuicons.h"
+#include "foundation/menuicons.h"
 #include "platform/linux/desktopentry.h"
 
 #include <QFile>

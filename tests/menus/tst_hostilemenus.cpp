@@ -5,7 +5,7 @@
 #include "foundation/builtinimages.h"
 #include "foundation/datafiles.h"
 #include "menus/menubuilder.h"
-#include "menus/menuicons.h"
+#include "foundation/menuicons.h"
 #include "menus/runbox.h"
 #include "menus/runhistory.h"
 #include "menus/tbmenusubitem.h"

@@ -1,6 +1,7 @@
-#include "menus/menuicons.h"
+#include "foundation/menuicons.h"
 
 #include "foundation/pathmacros.h"
+#include "foundation/programfolder.h"
 #include "platform/regularfile.h"
 #include "platform/shellnamespace.h"
 
@@ -39,10 +40,21 @@ QIcon IconFromFile(const QString &file, int index)
     return image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
 }
 
+bool IsThemeIconName(const QString &iconFile)
+{
+    const QString name = iconFile.trimmed();
+    return !name.isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'))
+           && !name.startsWith(QLatin1Char('$')) && !name.startsWith(QLatin1Char('%'));
+}
+
 QIcon DefinitionIcon(const QString &iconFile, int index, QHash<QString, QIcon> &cache)
 {
     if (iconFile.isEmpty())
         return {};
+    if (IsThemeIconName(iconFile)) {
+        const QString name = iconFile.trimmed();
+        return index == 0 && QIcon::hasThemeIcon(name) ? QIcon::fromTheme(name) : QIcon();
+    }
     const QString file = ExpandPathMacro(iconFile);
     if (file.isEmpty() || !QFileInfo(file).isFile())
         return {};
@@ -51,4 +63,16 @@ QIcon DefinitionIcon(const QString &iconFile, int index, QHash<QString, QIcon> &
     if (found == cache.constEnd())
         found = cache.insert(key, IconFromFile(file, index));
     return *found;
+}
+
+QIcon EntryIcon(const QString &iconFile, int index, const QString &path)
+{
+    QHash<QString, QIcon> cache;
+    const QIcon chosen = DefinitionIcon(iconFile, index, cache);
+    if (!chosen.isNull())
+        return chosen;
+    QString source = ExpandPathMacro(path.trimmed());
+    if (source.startsWith(QLatin1Char('$')))
+        source = ProgramFolder();
+    return source.isEmpty() ? QIcon() : IconForPath(source);
 }
