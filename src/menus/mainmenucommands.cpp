@@ -1,9 +1,8 @@
 #include "menus/mainmenucommands.h"
 
 #include "dialogs/tabout.h"
-#include "dialogs/tmenudesigner.h"
-#include "dialogs/timportexport.h"
 #include "dialogs/trundialog.h"
+#include "dialogs/tsettings.h"
 #include "dialogs/tshutdowndialog.h"
 #include "help/tmanual.h"
 #include "menus/menuactivation.h"
@@ -12,6 +11,8 @@
 #include "platform/drivetable.h"
 #include "platform/sessionpower.h"
 #include "platform/windowsystem.h"
+
+#include <algorithm>
 
 #include <QAction>
 #include <QMenu>
@@ -126,31 +127,20 @@ void MainMenuCommands::OpenAutoRunClick(QObject *sender)
 
 void MainMenuCommands::SettingsClick(QObject *sender)
 {
-    // NOT BUILT YET: the settings dialog, opened (or brought to the front) at the page whose name
-    // is the caption without its "..."; until it exists the pages do nothing, except "General...",
-    // which opens the import and export that the General page will offer, and "Menu...", which
-    // opens the menu designer that the Menu page will launch.
     const auto *page = qobject_cast<const QAction *>(sender);
-    if (page && page->text() == QLatin1String("General..."))
-        ShowImportExport();
-    else if (page && page->text() == QLatin1String("Menu..."))
-        ShowMenuDesigner(m_components.bar);
+    if (!page)
+        return;
+    // "InfoBar..." opens the page "infobar": the caption in lower case without its "...".
+    const QString caption = page->text();
+    const QString pageName = caption.left(std::max<qsizetype>(0, caption.size() - 3)).toLower();
+    if (!m_settings)
+        m_settings = new TSettings(m_components.bar);
+    m_settings->OpenAtPage(pageName);
 }
 
-void MainMenuCommands::ShowImportExport()
+TSettings *MainMenuCommands::Settings() const
 {
-    if (!m_importExport) {
-        m_importExport = new TImportExport(m_components.bar);
-        m_importExport->setWindowModality(Qt::ApplicationModal);
-    }
-    m_importExport->show();
-    m_importExport->raise();
-    m_importExport->activateWindow();
-}
-
-TImportExport *MainMenuCommands::ImportExport() const
-{
-    return m_importExport;
+    return m_settings;
 }
 
 void MainMenuCommands::Close1Popup()

@@ -9,8 +9,8 @@ class QAction;
 class QMenu;
 class QWidget;
 class TAbout;
-class TImportExport;
 class TRunDialog;
+class TSettings;
 class TShutDownDialog;
 
 class MainMenuCommands : public QObject
@@ -41,9 +41,8 @@ public:
     void TBItem5Click();
     void AutoRunPopup();
     void OpenAutoRunClick(QObject *sender);
+    // The settings dialog (one at a time) at the page the entry names.
     void SettingsClick(QObject *sender);
-    // "Import / Export", one at a time, modal.
-    void ShowImportExport();
     void Close1Popup();
     void CloseProgramClick(QObject *sender);
     void Windows1Click();
@@ -53,7 +52,7 @@ public:
     // The dialogs while they are open (tests).
     TAbout *About() const;
     TRunDialog *RunDialog() const;
-    TImportExport *ImportExport() const;
+    TSettings *Settings() const;
 
 private:
     Components m_components;
@@ -61,5 +60,5 @@ private:
     QPointer<TAbout> m_about;
     QPointer<TRunDialog> m_run;
     QPointer<TShutDownDialog> m_shutDown;
-    QPointer<TImportExport> m_importExport;
+    QPointer<TSettings> m_settings;
 };

@@ -22,6 +22,11 @@ bool SetAutostartProgram(const QString &programPath)
     return Current<RegistryStore>().SetAutostartProgram(programPath);
 }
 
+bool RemoveAutostartProgram()
+{
+    return Current<RegistryStore>().RemoveAutostartProgram();
+}
+
 QString AutostartEntryPath()
 {
     return Current<RegistryStore>().AutostartEntryPath();

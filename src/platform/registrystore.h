@@ -26,6 +26,9 @@ public:
     // Makes programPath (absolute) start when the user logs in; false when that could not be
     // stored (also for an empty path or one with line breaks or other control characters).
     virtual bool SetAutostartProgram(const QString &programPath) = 0;
+    // Quorix no longer starts when the user logs in: its entry goes. True when there is no entry
+    // afterwards (also when there was none); false when it could not be removed.
+    virtual bool RemoveAutostartProgram() = 0;
     // Where the start-at-log-in entry is kept, as the user is told when it cannot be written.
     virtual QString AutostartEntryPath() = 0;
 };
@@ -35,4 +38,5 @@ QString RegistryReadString(const QString &keyPath, const QString &valueName, con
 bool RegistryWriteString(const QString &keyPath, const QString &valueName, const QString &value);
 QString AutostartProgram();
 bool SetAutostartProgram(const QString &programPath);
+bool RemoveAutostartProgram();
 QString AutostartEntryPath();

@@ -22,6 +22,7 @@
 #include "dialogs/taddtoinfobar.h"
 #include "dialogs/timportexport.h"
 #include "dialogs/trundialog.h"
+#include "dialogs/tsettings.h"
 #include "dialogs/tshutdowndialog.h"
 #include "platform/fake/fakesystemsource.h"
 #include "platform/scopedservice.h"
@@ -64,6 +65,7 @@ const Factory kImportExport = [](QTreeWidget *) { return new TImportExport; };
 const Factory kMenuDesigner = [](QTreeWidget *) { return new TMenuDesigner; };
 const Factory kAddMenu = [](QTreeWidget *list) { return new TAddMenu(list, -1); };
 const Factory kIconChooser = [](QTreeWidget *) { return new TIconChooser(QString(), 0); };
+const Factory kSettings = [](QTreeWidget *) { return new TSettings; };
 
 // The text a component shows: a label's or a button's caption, nothing for the others.
 QString ShownText(const QWidget *widget)
@@ -211,6 +213,32 @@ void DialogTable()
                                                 "Label4=&Index:", "SpinBox1", "Image1", "Button2=OK", "Button3=Cancel"}
                                  << QStringList{"Label1>Edit1", "Label2>ListBox1", "Label3>Edit2"}
                                  << QStringList{"Edit1", "ListBox1", "Edit2", "Button1", "Button3"} << "Button2";
+    // The settings dialog opens on the Menu page; its captions name settings, not all of them
+    // have accelerators, and the page tree comes first.
+    QTest::newRow("Settings") << kSettings << "Settings" << "Settings" << "settings_menu.html"
+                              << QStringList{"TreeView1", "Image1", "Label41=Settings", "PageControl1",
+                                             "CheckBox2=Always on &Top", "RadioButton1=Top", "RadioButton2=Bottom",
+                                             "CheckBox5=Quorix on Startup", "Button7=Import / Export",
+                                             "Label1=Default aliases (hard coded):", "ListView2",
+                                             "Label2=&User aliases:", "ListView3", "ListView4",
+                                             "CheckBox8=Enable InfoBar", "Label4=Progressbars:", "ListView1",
+                                             "CheckBox6=Enable Marquee", "CheckBox3=Enable Timer",
+                                             "Label5=Marquee Content:", "Memo1", "Label6=Functions:", "ComboBox2",
+                                             "ComboBox3", "Button6=&Insert", "CheckBox1=Show &Icons",
+                                             "CheckBox10=Show Run", "Label7=Maximum number of items:", "BEdit2",
+                                             "UpDown7", "CheckBox12=Unlimited", "Button8=Launch Menu Designer",
+                                             "Label8=Menu:", "Edit3", "UpDown1", "CheckBox13=No AB when active",
+                                             "CheckBox7=DropShadows on menu", "ScrollBox1", "Label9=Autosize",
+                                             "Label10=InfoBar", "ComboBox10", "Label11=MenuBar", "ComboBox11",
+                                             "Label13=Margin", "BEdit5", "UpDown5", "Label14=Width", "BEdit4",
+                                             "UpDown4", "Label16=Frame Length", "BEdit1", "UpDown2",
+                                             "Label17=Position", "ComboBox9", "Label18=Width", "BEdit6", "UpDown6",
+                                             "Label20=History Count", "BEdit7", "UpDown8", "Label21=Width", "BEdit3",
+                                             "UpDown3", "Button1=OK", "Button2=Cancel", "Button5=Apply"}
+                              << QStringList{}
+                              << QStringList{"TreeView1", "CheckBox1", "CheckBox10", "BEdit2", "CheckBox12",
+                                             "Button1", "Button2", "Button5"}
+                              << "Button1";
 }
 
 } // namespace

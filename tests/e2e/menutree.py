@@ -4,6 +4,9 @@
 #   menutree.py items           one line per entry of every open menu: "<menu>\t<entry>\t<kind>"
 #   menutree.py open NAME       opens the submenu of the entry called NAME (bar or open menu)
 #   menutree.py press NAME      chooses the entry called NAME in an open menu
+#   menutree.py click NAME      presses the button, check box or radio button called NAME in an
+#                               open window (its caption without the "&")
+#   menutree.py checked NAME    exits 0 when the check box called NAME is ticked
 # Exits 1 when the bar or the entry is not there (yet).
 import sys
 
@@ -55,6 +58,17 @@ def do(node, wanted):
     return False
 
 
+CONTROL_ROLES = (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_RADIO_BUTTON,
+                 pyatspi.ROLE_TOGGLE_BUTTON)
+
+
+def control(app, name):
+    for node in walk(app):
+        if node.getRole() in CONTROL_ROLES and showing(node) and node.name.replace("&", "") == name:
+            return node
+    return None
+
+
 def main():
     app = quorix()
     if app is None:
@@ -66,6 +80,13 @@ def main():
             print(f"{menu}\t{node.name}\t{kind}")
         return 0
     target = sys.argv[2]
+    if command in ("click", "checked"):
+        node = control(app, target)
+        if node is None:
+            return 1
+        if command == "checked":
+            return 0 if node.getState().contains(pyatspi.STATE_CHECKED) else 1
+        return 0 if do(node, ["Press", "press", "Toggle", "toggle", "Click", "click"]) else 1
     for _, node in entries(app):
         if node.name == target:
             wanted = ["ShowMenu", "showMenu", "Press", "press"] if command == "open" else ["Press", "press", "Click", "click"]

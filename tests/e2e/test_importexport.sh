@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Moving menus and a theme to another machine: "Settings" > "General..." opens Import / Export;
+# Moving menus and a theme to another machine: "Settings" > "General..." opens the settings
+# dialog, whose "Import / Export" (after its question) opens the wizard;
 # two menus and one theme are exported from a filled data folder into exchange files, imported
 # into a fresh data folder (the bar's own [menu] overwriting the fresh one), and after "Refresh
 # Quorix" the bar shows the imported custom menu, whose entry starts its program.
@@ -26,6 +27,7 @@ EOF2
 { sed -n '/^\[Ocean\]/,/^$/p' "$DATA/themes.ini"; sed -n '/^\[Ocean\]/,/^$/p' "$DATA/themes.ini" | sed 's/^\[Ocean\]/[Sunset]/'; } > "$TEST_HOME/themes.new"
 mv "$TEST_HOME/themes.new" "$DATA/themes.ini"
 
+settings_window() { xdotool search --onlyvisible --name '^Settings$' 2>/dev/null | head -n 1; }
 wizard_window() { xdotool search --onlyvisible --name '^Import / Export$' 2>/dev/null | head -n 1; }
 message_box() { xdotool search --onlyvisible --name '^Quorix 1.03$' 2>/dev/null | head -n 1; }
 
@@ -48,7 +50,14 @@ open_wizard() {
     xdotool key Right
     wait_for "[[ \$(popup_left) -gt $main_left ]]" 10 || fail "the Settings submenu did not open"
     xdotool key Return
-    wait_for '[[ -n "$(wizard_window)" ]]' 10 || fail "General... did not open Import / Export"
+    wait_for '[[ -n "$(settings_window)" ]]' 10 || fail "General... did not open the settings dialog"
+    xdotool windowactivate --sync "$(settings_window)" 2>/dev/null
+    # From the page tree: "Always on Top", the position, "Quorix on Startup", "Import / Export".
+    xdotool key Tab Tab Tab Tab space
+    wait_for '[[ -n "$(message_box)" ]]' 10 || fail "Import / Export asked nothing"
+    xdotool windowactivate --sync "$(message_box)" 2>/dev/null
+    xdotool key Return
+    wait_for '[[ -n "$(wizard_window)" ]]' 10 || fail "Import / Export did not open the wizard"
     xdotool windowactivate --sync "$(wizard_window)" 2>/dev/null
     sleep 0.3
 }
@@ -88,6 +97,7 @@ wait_for '[[ -s "$EXCHANGE/themes.ini" ]]' 10 || fail "Finish wrote no theme fil
 screenshot importexport-export-done
 xdotool key Return
 wait_for '[[ -z "$(wizard_window)" ]]' 10 || fail "Close did not close the wizard"
+wait_for '[[ -z "$(settings_window)" ]]' 10 || fail "the settings dialog stayed open after the wizard"
 grep -q '^\[Games\]' "$EXCHANGE/menus.ini" || fail "the Games menu was not exported"
 grep -q '^\[menu\]' "$EXCHANGE/menus.ini" || fail "the bar's menu was not exported"
 grep -q '^version=01030000' "$EXCHANGE/menus.ini" || fail "the menu file has no version stamp"
@@ -121,6 +131,7 @@ grep -q 'name:"&Games"' "$DATA/menusettings.ini" || fail "the bar's menu was not
 screenshot importexport-import-done
 xdotool key Return
 wait_for '[[ -z "$(wizard_window)" ]]' 10 || fail "Close did not close the wizard"
+wait_for '[[ -z "$(settings_window)" ]]' 10 || fail "the settings dialog stayed open after the wizard"
 pass "imported into a fresh data folder"
 
 # --- Refresh Quorix: the bar shows Games, and its entry starts the program ----------------------

@@ -64,6 +64,7 @@ private Q_SLOTS:
     void autostartEntryReadBack();
     void unsafeProgramPathsAreRefused_data();
     void unsafeProgramPathsAreRefused();
+    void autostartEntryRemoved();
 };
 
 void TestRegistryStore::valuesLiveInOneSectionPerKeyPath()
@@ -166,6 +167,18 @@ void TestRegistryStore::unsafeProgramPathsAreRefused()
     QVERIFY(!store.SetAutostartProgram(program));
     QCOMPARE(readWholeFile(store.AutostartEntryPath()), before);
     QCOMPARE(store.AutostartProgram(), QStringLiteral("/usr/bin/quorix"));
+}
+
+void TestRegistryStore::autostartEntryRemoved()
+{
+    TestHome home;
+    XdgRegistryStore store;
+    // Nothing to remove is no failure.
+    QVERIFY(store.RemoveAutostartProgram());
+    QVERIFY(store.SetAutostartProgram(QStringLiteral("/usr/bin/quorix")));
+    QVERIFY(store.RemoveAutostartProgram());
+    QVERIFY(!QFile::exists(store.AutostartEntryPath()));
+    QVERIFY(store.AutostartProgram().isEmpty());
 }
 
 QTEST_MAIN(TestRegistryStore)

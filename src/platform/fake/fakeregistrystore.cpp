@@ -33,6 +33,14 @@ bool FakeRegistryStore::SetAutostartProgram(const QString &programPath)
     return true;
 }
 
+bool FakeRegistryStore::RemoveAutostartProgram()
+{
+    if (!writable)
+        return false;
+    autostartProgram.clear();
+    return true;
+}
+
 QString FakeRegistryStore::AutostartEntryPath()
 {
     return QStringLiteral("/fake/autostart/quorix.desktop");

@@ -21,6 +21,7 @@ public:
     bool WriteString(const QString &keyPath, const QString &valueName, const QString &value) override;
     QString AutostartProgram() override { return autostartProgram; }
     bool SetAutostartProgram(const QString &programPath) override;
+    bool RemoveAutostartProgram() override;
     QString AutostartEntryPath() override;
 
 private:

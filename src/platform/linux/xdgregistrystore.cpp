@@ -160,3 +160,9 @@ bool XdgRegistryStore::SetAutostartProgram(const QString &programPath)
     QDir().mkpath(XdgConfigHome() + QStringLiteral("autostart"));
     return WriteFileAtomically(AutostartEntryPath(), entry.toUtf8());
 }
+
+bool XdgRegistryStore::RemoveAutostartProgram()
+{
+    QFile entry(AutostartEntryPath());
+    return !entry.exists() || entry.remove();
+}

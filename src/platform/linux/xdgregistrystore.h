@@ -13,5 +13,6 @@ public:
     bool WriteString(const QString &keyPath, const QString &valueName, const QString &value) override;
     QString AutostartProgram() override;
     bool SetAutostartProgram(const QString &programPath) override;
+    bool RemoveAutostartProgram() override;
     QString AutostartEntryPath() override;
 };

@@ -1,0 +1,129 @@
+#!/usr/bin/env bash
+# The settings dialog on a real display: "Settings" > "InfoBar..." opens it at the InfoBar page;
+# enabling the info bar, adding a processor meter and pressing OK gives the bar its second row
+# with that meter; "Quorix on Startup" ticked and saved writes the autostart entry. Every page is
+# photographed on the way.
+source "$(dirname "$0")/lib.sh" "$@"
+
+MENUTREE="/usr/bin/python3 $E2E_DIR/menutree.py"
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: no pyatspi (python3-pyatspi)"; exit 0; }
+
+# A private session bus for the accessibility bus, stopped with the rest.
+BUS_INFO=$(dbus-daemon --session --fork --print-address=1 --print-pid=1 | paste -s -d' ')
+read -r DBUS_SESSION_BUS_ADDRESS BUS_PID <<<"$BUS_INFO"
+export DBUS_SESSION_BUS_ADDRESS
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+trap '[[ -n "${BUS_PID:-}" ]] && kill "$BUS_PID" 2>/dev/null; cleanup' EXIT
+
+prepare_data_folder
+read -r sw sh < <(screen_size)
+row=22
+set_setting menu-settings height $row
+set_setting infobar enabled 0
+set_setting infobar progressbar-autosize 0
+set_setting infobar width 150
+set_setting infobar margin 10
+# Colours that are easy to tell apart: a green row, blue meter borders.
+set_setting theme infobar_color 65280
+set_setting theme infobar_progress_border_color 16711680
+rm -f "$XDG_CONFIG_HOME/autostart/quorix.desktop"
+
+settings_window() { xdotool search --onlyvisible --name '^Settings$' 2>/dev/null | head -n 1; }
+editor_window() { xdotool search --onlyvisible --name '^Add to InfoBar$' 2>/dev/null | head -n 1; }
+
+# open_settings ENTRY: "Main" > "Settings" > ENTRY, then waits for the dialog.
+open_settings() {
+    wait_for "$MENUTREE open Main" 10 || fail "could not open Main"
+    wait_for "$MENUTREE open Settings" 10 || fail "could not open Settings"
+    wait_for "$MENUTREE press '$1'" 10 || fail "could not choose $1"
+    wait_for '[[ -n "$(settings_window)" ]]' 10 || fail "$1 did not open the settings dialog"
+    # Chosen through the accessibility tree, the menus stay open: Escape closes them (they hold
+    # the keyboard) until only the dialog is left.
+    local tries
+    for tries in 1 2 3 4; do
+        (( $(popup_count) > 1 )) || break
+        xdotool key Escape
+        wait_for "(( \$(popup_count) < $(popup_count) ))" 5
+    done
+    wait_for_popups 1 || fail "the menus did not close after $1"
+}
+
+start_quorix /debug
+wait_for_bar || fail "the bar did not appear"
+wait_for "$MENUTREE items" 15 || fail "the bar has no accessibility tree"
+bar=$(bar_window)
+wait_for "[[ \"\$(window_geometry $bar)\" == \"0 0 $sw $row\" ]]" 10 \
+    || fail "bar geometry $(window_geometry "$bar"), expected one row of $row"
+
+# --- every page, each opened by its own entry -------------------------------------------------------
+open_settings "InfoBar..."
+# The InfoBar page shows "Enable InfoBar", which no other page has.
+wait_for "$MENUTREE click 'Enable InfoBar' && $MENUTREE click 'Enable InfoBar'" 10 \
+    || fail "InfoBar... did not show the InfoBar page"
+pass "InfoBar... opens the dialog at the InfoBar page"
+for entry in "General..." "Alias..." "HotKeys..." "Marquee..." "Menu..." "Theme..." "Alpha Blend..." \
+             "Extended Settings..." "InfoBar..."; do
+    open_settings "$entry"
+    page=$(echo "${entry%...}" | tr 'A-Z ' 'a-z-')
+    # One dialog at a time: the entry brings the open one to the front at its page.
+    [[ $(xdotool search --onlyvisible --name '^Settings$' | wc -l) -eq 1 ]] || fail "$entry opened a second dialog"
+    sleep 0.2
+    screenshot "settings-$page"
+done
+pass "every Settings entry opens the one dialog"
+
+# --- the info bar with a processor meter --------------------------------------------------------------
+$MENUTREE click "Enable InfoBar" || fail "could not tick Enable InfoBar"
+wait_for "$MENUTREE checked 'Enable InfoBar'" 10 || fail "Enable InfoBar is not ticked"
+xdotool windowactivate --sync "$(settings_window)" 2>/dev/null
+# From the page tree: Tab to "Enable InfoBar", Tab to the object list, Insert adds an object.
+xdotool key Tab Tab Insert
+wait_for '[[ -n "$(editor_window)" ]]' 10 || fail "Insert did not open Add to InfoBar"
+xdotool windowactivate --sync "$(editor_window)" 2>/dev/null
+# The first object is "CPU Usage"; choosing it fills in its prefix, and OK is enabled.
+xdotool key Down
+sleep 0.3
+screenshot settings-add-cpu
+xdotool key Return
+wait_for '[[ -z "$(editor_window)" ]]' 10 || fail "OK did not close Add to InfoBar"
+screenshot settings-infobar-with-cpu
+ends_before=$(trace_count "GenerateInfoBar: end")
+$MENUTREE click OK || fail "could not press OK"
+wait_for '[[ -z "$(settings_window)" ]]' 10 || fail "OK did not close the dialog"
+wait_for_trace "GenerateInfoBar: end" $((ends_before + 1)) || fail "OK did not refresh the bar"
+grep -q '^progress0000=object:"0"; prefix:"CPU:"; interval:"15"; active:"1";' "$DATA/settings.ini" \
+    || fail "the processor meter was not saved: $(grep -A3 'infobar-objects' "$DATA/settings.ini")"
+wait_for "[[ \"\$(window_geometry $bar)\" == \"0 0 $sw $((2 * row))\" ]]" 10 \
+    || fail "bar geometry $(window_geometry "$bar"), expected two rows of $row"
+
+# The colour of one pixel of a screenshot as "r,g,b".
+pixel() {
+    convert "$1" -crop "1x1+$2+$3" +repage -depth 8 txt:- \
+        | sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
+}
+# The meter's blue border at x = 10 + 75 just below the row's top, the green row where a second
+# meter would be.
+meter_colours() { echo "$(pixel "$1" 85 $((row + 2))) $(pixel "$1" 245 $((row + 2)))"; }
+one_meter() { [[ "$(meter_colours "$1")" == "0,0,255 0,255,0" ]]; }
+wait_for_picture settings-bar-with-cpu one_meter 10 \
+    || fail "meter colours $(meter_colours "$SCREEN_DIR/settings-bar-with-cpu.png"), expected one blue meter border"
+pass "enabling the info bar with a CPU object gives the bar its second row with the meter"
+
+# --- start-up entry ----------------------------------------------------------------------------------
+open_settings "General..."
+$MENUTREE checked "Quorix on Startup" && fail "Quorix on Startup is ticked without an entry"
+$MENUTREE click "Quorix on Startup" || fail "could not tick Quorix on Startup"
+wait_for "$MENUTREE checked 'Quorix on Startup'" 10 || fail "Quorix on Startup is not ticked"
+# The tick alone writes nothing; Apply does.
+[[ ! -e "$XDG_CONFIG_HOME/autostart/quorix.desktop" ]] || fail "the tick alone wrote the entry"
+$MENUTREE click Apply || fail "could not press Apply"
+wait_for '[[ -s "$XDG_CONFIG_HOME/autostart/quorix.desktop" ]]' 10 || fail "Apply wrote no autostart entry"
+grep -q "^Exec=.*quorix" "$XDG_CONFIG_HOME/autostart/quorix.desktop" || fail "the entry does not start Quorix"
+pass "Quorix on Startup ticked and saved writes the autostart entry"
+$MENUTREE click "Quorix on Startup" || fail "could not untick Quorix on Startup"
+$MENUTREE click OK || fail "could not press OK"
+wait_for '[[ ! -e "$XDG_CONFIG_HOME/autostart/quorix.desktop" ]]' 10 || fail "unticked and saved, the entry stays"
+pass "Quorix on Startup unticked and saved removes the entry"
+
+kill -TERM "$QUORIX_PID"
+wait_for_exit "$QUORIX_PID" 10 || fail "the bar did not end"
