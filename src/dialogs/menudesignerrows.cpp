@@ -48,7 +48,11 @@ QStringList DesignerMenuList(const IniFile &file)
 
 QList<NamedValueList> ReadMenuRows(const QString &fileName, const QString &menu)
 {
-    const IniFile file(fileName);
+    return ReadMenuRows(IniFile(fileName), menu);
+}
+
+QList<NamedValueList> ReadMenuRows(const IniFile &file, const QString &menu)
+{
     QList<NamedValueList> rows;
     for (const auto &[key, value] : file.SectionValues(SectionOf(menu))) {
         Q_UNUSED(key) // the keys are positions, not names

@@ -18,6 +18,7 @@ QStringList DesignerMenuList(const IniFile &file);
 // The rows of a section in file order, each decoded into its property list. An empty name reads
 // the main menu, "menu".
 QList<NamedValueList> ReadMenuRows(const QString &fileName, const QString &menu);
+QList<NamedValueList> ReadMenuRows(const IniFile &file, const QString &menu);
 
 // Erases the section and writes the rows under "item0000", "item0001", ... in their order, onto the
 // file as it is now; nothing else in the file changes. False when the file could not be read (it is

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -84,7 +85,12 @@ TIconChooser::~TIconChooser() = default;
 void TIconChooser::SetIconNames(const QStringList &names)
 {
     ListBox1->clear();
-    ListBox1->addItems(names);
+    // Every line gets the room of an icon before its icon is looked up.
+    QPixmap room(ListBox1->iconSize());
+    room.fill(Qt::transparent);
+    const QIcon placeholder(room);
+    for (const QString &name : names)
+        new QListWidgetItem(placeholder, name, ListBox1);
     if (!m_initialName.isEmpty()) {
         const QList<QListWidgetItem *> found = ListBox1->findItems(m_initialName, Qt::MatchExactly);
         if (!found.isEmpty()) {

@@ -6,6 +6,7 @@
 #include "dialogs/tsettingslistitem.h"
 #include "foundation/appinfo.h"
 #include "foundation/datafiles.h"
+#include "foundation/fileproblemreports.h"
 #include "foundation/messages.h"
 #include "ui_tmenudesigner.h"
 
@@ -211,7 +212,11 @@ bool TMenuDesigner::LoadMenu(const QString &name)
     ListView1->clear();
     m_menuName = name;
     ShowTitle(name.isEmpty() ? kMainMenu : name);
-    for (const NamedValueList &row : ReadMenuRows(MenuFile(), name))
+    const IniFile file(MenuFile());
+    // A damaged file shows no rows and is never written over; the user hears of it once.
+    if (!file.IsReadable())
+        FileProblemReports::ReportNotRead(file.FileName(), file.ReadError());
+    for (const NamedValueList &row : ReadMenuRows(file, name))
         AddLine(row);
     ListView1->setUpdatesEnabled(true);
     FillMenuList();

@@ -13,6 +13,7 @@ namespace {
 
 // A theme of many thousand icons is listed whole; something far beyond that is no icon theme.
 constexpr int kMaxNames = 50000;
+constexpr int kMaxEntriesSeen = 400000;
 constexpr int kMaxThemes = 16;
 constexpr qint64 kMaxIndexThemeSize = 256 * 1024;
 
@@ -37,14 +38,18 @@ QStringList ThemeParents(const QString &theme)
     return {};
 }
 
-void CollectNames(const QString &theme, QSet<QString> &names)
+void CollectNames(const QString &theme, QSet<QString> &names, int &seen)
 {
     for (const QString &folder : ThemeFolders(theme)) {
         QDirIterator files(folder, {QStringLiteral("*.png"), QStringLiteral("*.svg"), QStringLiteral("*.xpm")},
                            QDir::Files, QDirIterator::Subdirectories | QDirIterator::FollowSymlinks);
-        while (files.hasNext() && names.size() < kMaxNames) {
+        while (files.hasNext() && names.size() < kMaxNames && ++seen < kMaxEntriesSeen) {
             files.next();
-            names.insert(files.fileInfo().completeBaseName());
+            // "edit-copy-symbolic.symbolic.png" is the recolourable picture of "edit-copy-symbolic".
+            QString name = files.fileInfo().completeBaseName();
+            if (name.endsWith(QLatin1String(".symbolic")))
+                name.chop(9);
+            names.insert(name);
         }
     }
 }
@@ -65,8 +70,10 @@ QStringList InheritedIconThemes(const QString &indexThemeText)
         {
             const QString value = line.section(QLatin1Char('='), 1).trimmed();
             QStringList parents;
-            for (const QString &part : value.split(QLatin1Char(','), Qt::SkipEmptyParts))
-                parents << part.trimmed();
+            for (const QString &part : value.split(QLatin1Char(','))) {
+                if (!part.trimmed().isEmpty())
+                    parents << part.trimmed();
+            }
             return parents;
         }
     }
@@ -91,8 +98,9 @@ QStringList IconThemeNames(const QString &theme)
     if (!themes.contains(QStringLiteral("hicolor")))
         themes << QStringLiteral("hicolor");
     QSet<QString> names;
+    int seen = 0;
     for (const QString &name : themes)
-        CollectNames(name, names);
+        CollectNames(name, names, seen);
     QStringList sorted(names.begin(), names.end());
     std::sort(sorted.begin(), sorted.end());
     return sorted;

@@ -129,6 +129,7 @@ private Q_SLOTS:
     void roundTrip_data();
     void roundTrip();
     void saveKeepsSectionsChangedMeanwhile();
+    void damagedFileIsNeverWrittenOver();
     void designerWriterKeepsClosingSequence();
     void menuList();
     void lineCells_data();
@@ -150,10 +151,12 @@ private Q_SLOTS:
     void offeredTypes_data();
     void offeredTypes();
     void themeIconIsStoredByName();
+    void menusShowAThemeIconByName();
     void inPlaceCaptionEdit();
     void columnWidths();
     void oneDesigner();
     void iconChooserTakesAFile();
+    void iconChooserOpensAtTheThemeIcon();
 
 private:
     TestHome *m_home = nullptr;
@@ -224,6 +227,20 @@ void TestMenuDesigner::saveKeepsSectionsChangedMeanwhile()
     QCOMPARE(SectionLines(QStringLiteral("Games")), QStringList{"item0000=name:\"G\";"});
     QCOMPARE(SectionLines(QStringLiteral("menu")).size(), 5);
     QCOMPARE(SectionLines(QStringLiteral("menu")).last(), QStringLiteral("item0004=active:\"1\"; itemtype:\"2\";"));
+}
+
+void TestMenuDesigner::damagedFileIsNeverWrittenOver()
+{
+    const QByteArray damaged = "this is no menu file\nnor any settings\n";
+    WriteMenuFile(damaged);
+    Answers answers;
+    ScriptedDesigner designer;
+    QCOMPARE(answers.texts.size(), 1);   // told once that the file cannot be read
+    QCOMPARE(designer.ListView1->topLevelItemCount(), 0);
+    designer.AddSeperator1Click();
+    QVERIFY(!designer.SaveMenu(QString()));
+    QVERIFY(designer.Modified());
+    QCOMPARE(readWholeFile(MenuFile()), damaged);
 }
 
 void TestMenuDesigner::designerWriterKeepsClosingSequence()
@@ -636,6 +653,29 @@ void TestMenuDesigner::themeIconIsStoredByName()
     QCOMPARE(row.Value(QStringLiteral("iconindex")), QStringLiteral("0"));
 }
 
+void TestMenuDesigner::menusShowAThemeIconByName()
+{
+    QImage picture(16, 16, QImage::Format_ARGB32);
+    picture.fill(Qt::blue);
+    QDir().mkpath(m_home->path() + QStringLiteral("/icons/Test/16x16/apps"));
+    m_home->writeFile("icons/Test/index.theme", "[Icon Theme]\nName=Test\nDirectories=16x16/apps\n\n"
+                                                "[16x16/apps]\nSize=16\nType=Fixed\n");
+    QVERIFY(picture.save(m_home->path() + QStringLiteral("/icons/Test/16x16/apps/quorix-test-tool.png")));
+    const QStringList oldPaths = QIcon::themeSearchPaths();
+    const QString oldTheme = QIcon::themeName();
+    QIcon::setThemeSearchPaths({m_home->path() + QStringLiteral("/icons")});
+    QIcon::setThemeName(QStringLiteral("Test"));
+    QHash<QString, QIcon> cache;
+    const bool shown = !DefinitionIcon(QStringLiteral("quorix-test-tool"), 0, cache).isNull();
+    const bool missingShown = !DefinitionIcon(QStringLiteral("quorix-no-such-icon"), 0, cache).isNull();
+    const bool previewed = !EntryIcon(QStringLiteral("quorix-test-tool"), 0, QStringLiteral("/tmp")).isNull();
+    QIcon::setThemeName(oldTheme);
+    QIcon::setThemeSearchPaths(oldPaths);
+    QVERIFY(shown);
+    QVERIFY(!missingShown);
+    QVERIFY(previewed);
+}
+
 void TestMenuDesigner::inPlaceCaptionEdit()
 {
     WriteMenuFile(kFourRows);
@@ -726,6 +766,16 @@ void TestMenuDesigner::iconChooserTakesAFile()
     QVERIFY(chooser.Button2->isEnabled());
     chooser.Button2Click();
     QCOMPARE(chooser.result(), int(QDialog::Accepted));
+}
+
+void TestMenuDesigner::iconChooserOpensAtTheThemeIcon()
+{
+    TIconChooser chooser(QStringLiteral("folder-open"), 0);
+    chooser.SetIconNames({QStringLiteral("edit-copy"), QStringLiteral("folder"), QStringLiteral("folder-open")});
+    QVERIFY(chooser.ListBox1->currentItem());
+    QCOMPARE(chooser.ListBox1->currentItem()->text(), QStringLiteral("folder-open"));
+    QCOMPARE(chooser.IconFile(), QStringLiteral("folder-open"));
+    QVERIFY(chooser.Edit2->text().isEmpty());
 }
 
 QTEST_MAIN(TestMenuDesigner)

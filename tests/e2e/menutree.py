@@ -7,6 +7,9 @@
 #   menutree.py click NAME      presses the button, check box or radio button called NAME in an
 #                               open window (its caption without the "&")
 #   menutree.py checked NAME    exits 0 when the check box called NAME is ticked
+#   menutree.py button NAME     presses the shown push button called NAME (in any window)
+#   menutree.py where NAME      the middle of the shown element called NAME (a list cell, a
+#                               button) on the screen: "x y", for a pointer that drags it
 # Exits 1 when the bar or the entry is not there (yet).
 import sys
 
@@ -87,6 +90,18 @@ def main():
         if command == "checked":
             return 0 if node.getState().contains(pyatspi.STATE_CHECKED) else 1
         return 0 if do(node, ["Press", "press", "Toggle", "toggle", "Click", "click"]) else 1
+    if command == "button":
+        for node in walk(app):
+            if node.getRole() == pyatspi.ROLE_PUSH_BUTTON and node.name == target and showing(node):
+                return 0 if do(node, ["Press", "press", "Click", "click"]) else 1
+        return 1
+    if command == "where":
+        for node in walk(app):
+            if node.name == target and showing(node):
+                box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                print(box.x + box.width // 2, box.y + box.height // 2)
+                return 0
+        return 1
     for _, node in entries(app):
         if node.name == target:
             wanted = ["ShowMenu", "showMenu", "Press", "press"] if command == "open" else ["Press", "press", "Click", "click"]

@@ -70,9 +70,15 @@ wait_for "$MENUTREE items" 15 || fail "the bar has no accessibility tree"
 wait_for "$MENUTREE open Main" 10 || fail "could not open Main"
 wait_for "$MENUTREE open Settings" 10 || fail "could not open Settings; open: $(open_entries)"
 wait_for "$MENUTREE press 'Menu...'" 10 || fail "no Menu... in Settings; open: $(open_entries)"
-wait_for_window MenuDesigner || fail "Menu... did not open the menu designer"
+# Where "Menu..." opens the settings dialog at its Menu page, its button launches the designer.
+designer_or_launch() {
+    [[ -n "$(window_named MenuDesigner)" ]] && return 0
+    $MENUTREE button 'Launch Menu Designer' >/dev/null 2>&1
+    return 1
+}
+wait_for designer_or_launch 10 || fail "Menu... did not lead to the menu designer"
 activate MenuDesigner
-pass "Settings > Menu... opens the menu designer"
+pass "Settings > Menu... leads to the menu designer"
 
 # --- an item with a script as its path and an icon file of its own ------------------------------
 xdotool key Insert
@@ -81,6 +87,9 @@ fill_editor "Run Script" "$TEST_HOME/run.sh" I
 xdotool key Tab Tab Down Tab space
 wait_for_window 'Change Icon' || fail "Change... did not open the icon chooser"
 activate 'Change Icon'
+# The theme's icons, filtered by the text typed.
+xdotool type --delay 5 "folder"
+screenshot menudesigner-icon-chooser
 xdotool key alt+l
 xdotool type --delay 5 "$TEST_HOME/red.png"
 xdotool key Return
@@ -107,6 +116,28 @@ section_rows menu | grep -xF 'item0000=active:"1"; itemtype:"0"; name:"&Document
 section_rows menu | grep -F "item0001=" | grep -F "path:\"$TEST_HOME/run.sh\"" >/dev/null || fail "the item is not the second row"
 screenshot menudesigner-main-menu
 pass "an item with a script and a custom icon is added and saved"
+
+# --- reordering by dragging, renaming in place ------------------------------------------------------
+# "Run Script" dropped onto "&Documents" lands directly before it.
+read -r from_x from_y < <($MENUTREE where 'Run Script') || fail "the designer's list shows no Run Script"
+read -r to_x to_y < <($MENUTREE where '&Documents') || fail "the designer's list shows no &Documents"
+# The row is selected since it was added; the press on it starts the drag.
+xdotool mousemove "$from_x" "$from_y" mousedown 1
+for step in 1 2 3 4 5 6; do xdotool mousemove "$from_x" $((from_y - step * (from_y - to_y) / 6)); done
+xdotool mousemove "$to_x" "$to_y" mouseup 1
+activate MenuDesigner
+xdotool key alt+s
+wait_for "section_rows menu | head -n 1 | grep -F 'item0000=' | grep -F 'name:\"Run Script\"'" 10 ||
+    fail "dragging did not move Run Script to the top: $(section_rows menu)"
+section_rows menu | sed -n 2p | grep -F 'name:"&Documents"' | grep -F 'note:"kept"' >/dev/null ||
+    fail "the row dragged over lost its place or its properties: $(section_rows menu)"
+# F2 edits the selected row's caption (the dragged row is selected).
+xdotool key F2 ctrl+a
+xdotool type --delay 5 "Run My Script"
+xdotool key Return alt+s
+wait_for "section_rows menu | head -n 1 | grep -F 'name:\"Run My Script\"'" 10 ||
+    fail "the caption edited in place was not saved: $(section_rows menu)"
+pass "a row dragged onto another lands before it; a caption edited in place is saved"
 
 # --- a custom menu, shown as a folder of the main menu ----------------------------------------------
 xdotool key alt+n
@@ -145,8 +176,8 @@ pass "the custom menu is added to the main menu as a \$CUSMENUS\$ folder"
 # --- Refresh Quorix: the bar shows both ----------------------------------------------------------------
 wait_for "$MENUTREE open Main" 10 || fail "could not open Main again"
 wait_for "$MENUTREE press 'Refresh Quorix'" 10 || fail "no Refresh Quorix; open: $(open_entries)"
-wait_for "$MENUTREE items | grep -F 'Run Script' >/dev/null" 15 || fail "the bar does not show the new item; open: $(open_entries)"
-$MENUTREE press 'Run Script' || fail "could not choose Run Script"
+wait_for "$MENUTREE items | grep -F 'Run My Script' >/dev/null" 15 || fail "the bar does not show the new item; open: $(open_entries)"
+$MENUTREE press 'Run My Script' || fail "could not choose Run My Script"
 wait_for '[[ -e "$MARKER" ]]' 10 || fail "choosing the new item did not run the script"
 pass "after Refresh Quorix the bar shows the item, and choosing it runs the script"
 

@@ -22,6 +22,7 @@ void TestIconThemeNames::inherits_data()
     QTest::addColumn<QStringList>("parents");
     QTest::newRow("one") << "[Icon Theme]\nName=A\nInherits=Adwaita\n" << QStringList{"Adwaita"};
     QTest::newRow("several, with blanks") << "[Icon Theme]\nInherits = gnome, hicolor\n" << QStringList{"gnome", "hicolor"};
+    QTest::newRow("empty parts are no themes") << "[Icon Theme]\nInherits= , a ,,b,\n" << QStringList{"a", "b"};
     QTest::newRow("none") << "[Icon Theme]\nName=A\n" << QStringList{};
     QTest::newRow("only in the theme's own group") << "[16x16/apps]\nInherits=x\n[Icon Theme]\nName=A\n" << QStringList{};
     QTest::newRow("a key that only starts alike") << "[Icon Theme]\nInheritsNot=x\n" << QStringList{};
@@ -40,6 +41,7 @@ void TestIconThemeNames::namesOfTheThemeAndItsParents()
     home.writeFile("icons/Child/index.theme", "[Icon Theme]\nName=Child\nInherits=Parent\n");
     home.writeFile("icons/Child/16x16/apps/editor.png", "png");
     home.writeFile("icons/Child/scalable/apps/terminal.svg", "svg");
+    home.writeFile("icons/Child/16x16/apps/terminal-symbolic.symbolic.png", "png");
     home.writeFile("icons/Parent/index.theme", "[Icon Theme]\nName=Parent\nInherits=Child\n");
     home.writeFile("icons/Parent/32x32/apps/editor.png", "png");
     home.writeFile("icons/Parent/32x32/places/folder.xpm", "xpm");
@@ -50,7 +52,7 @@ void TestIconThemeNames::namesOfTheThemeAndItsParents()
     QIcon::setThemeSearchPaths({home.path() + QStringLiteral("/icons")});
     const QStringList names = IconThemeNames(QStringLiteral("Child"));
     QIcon::setThemeSearchPaths(oldPaths);
-    QCOMPARE(names, (QStringList{"editor", "folder", "quorix", "terminal"}));
+    QCOMPARE(names, (QStringList{"editor", "folder", "quorix", "terminal", "terminal-symbolic"}));
 }
 
 QTEST_MAIN(TestIconThemeNames)
