@@ -8,7 +8,7 @@
 #                               open window (its caption without the "&")
 #   menutree.py checked NAME    exits 0 when the check box called NAME is ticked
 #   menutree.py button NAME     presses the shown push button called NAME (in any window)
-#   menutree.py where NAME      the middle of the shown element called NAME (a list cell, a
+#   menutree.py middle NAME     the middle of the shown element called NAME (a list cell, a
 #                               button) on the screen: "x y", for a pointer that drags it
 # Exits 1 when the bar or the entry is not there (yet).
 import sys
@@ -95,7 +95,7 @@ def main():
             if node.getRole() == pyatspi.ROLE_PUSH_BUTTON and node.name == target and showing(node):
                 return 0 if do(node, ["Press", "press", "Click", "click"]) else 1
         return 1
-    if command == "where":
+    if command == "middle":
         for node in walk(app):
             if node.name == target and showing(node):
                 box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
