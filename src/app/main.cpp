@@ -8,6 +8,7 @@
 #include "app/tmainmenu.h"
 #include "foundation/tracelog.h"
 #include "core/td.h"
+#include "platform/sessionbusguard.h"
 #include "platform/singleinstance.h"
 #include "platform/terminationsignals.h"
 
@@ -57,6 +58,7 @@ int RunBar(QApplication &app, TerminationSignals &signals)
 int main(int argc, char *argv[])
 {
     TerminationSignals::InstallHandlers();
+    KeepBusDaemonsFromStarting(); // before Qt looks for a session bus
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorix"));
     QApplication::setApplicationDisplayName(kAppTitle);

@@ -15,38 +15,25 @@ HotkeyTable::HotkeyTable(QObject *parent) : QObject(parent)
 
 HotkeyTable::~HotkeyTable()
 {
-    // Only this class's own release: a subclass is gone by now, and the desktop's grabs end with
-    // the GlobalHotkeys object anyway.
-    for (const TQXHotKey &entry : std::as_const(m_entries)) {
-        if (entry.atom != 0 && entry.registered && m_desktop)
-            m_desktop->Unregister(entry.atom);
-    }
+    // The desktop's hotkeys belong to the process and outlive the table: give back its own.
+    if (m_desktop)
+        ReleaseHotkeys();
 }
 
 GlobalHotkeys &HotkeyTable::Desktop()
 {
     if (!m_desktop) {
-        m_desktop = new GlobalHotkeys(this);
+        m_desktop = &Current<GlobalHotkeys>();
         connect(m_desktop, &GlobalHotkeys::HotkeyPressed, this, &HotkeyTable::HotkeyPressed);
     }
     return *m_desktop;
-}
-
-bool HotkeyTable::RegisterHotkey(int id, int shift, int key)
-{
-    return Desktop().Register(id, shift, key);
-}
-
-void HotkeyTable::UnregisterHotkey(int id)
-{
-    Desktop().Unregister(id);
 }
 
 void HotkeyTable::ReleaseHotkeys()
 {
     for (const TQXHotKey &entry : std::as_const(m_entries)) {
         if (entry.atom != 0 && entry.registered)
-            UnregisterHotkey(entry.atom);
+            Desktop().Unregister(entry.atom);
     }
     m_entries.clear();
 }
@@ -66,7 +53,7 @@ TQXHotKey HotkeyTable::EntryFromRecord(const TMlb2 &table, int record)
     if (!shiftIsNumber || !keyIsNumber || record > 0xFFFF)
         return entry;
     entry.atom = quint16(record);
-    RegisterHotkey(entry.atom, entry.shift, entry.key);
+    Desktop().Register(entry.atom, entry.shift, entry.key);
     entry.registered = true;
     return entry;
 }

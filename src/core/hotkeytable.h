@@ -9,6 +9,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 
 class GlobalHotkeys;
 
@@ -39,16 +40,13 @@ Q_SIGNALS:
     // An entry's command is to run: connect to TD::ExecuteHotkeyCommand.
     void CommandRequested(const QString &function, const QString &params);
 
-protected:
-    // The desktop's side; tests replace it. The result of registering is only informative: a key
-    // held by another program leaves its entry in place, without effect.
-    virtual bool RegisterHotkey(int id, int shift, int key);
-    virtual void UnregisterHotkey(int id);
-
 private:
+    // The desktop's side, Current<GlobalHotkeys>() at the first registration. The result of
+    // registering is only informative: a key held by another program leaves its entry in place,
+    // without effect.
     GlobalHotkeys &Desktop();
     TQXHotKey EntryFromRecord(const class TMlb2 &table, int record);
 
     QList<TQXHotKey> m_entries;
-    GlobalHotkeys *m_desktop = nullptr;
+    QPointer<GlobalHotkeys> m_desktop;
 };

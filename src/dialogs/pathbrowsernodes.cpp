@@ -22,13 +22,6 @@ const QString kNotes = QStringLiteral("$NOTES$");
 const QString kPrograms = QStringLiteral("$PROGRAMS$");
 const QString kDesktop = QStringLiteral("$DESKTOP$");
 
-QString WithoutTrailingSlash(QString path)
-{
-    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
-        path.chop(1);
-    return path;
-}
-
 // A folder that holds at least one folder that is not hidden: worth a placeholder.
 bool HasSubfolders(const QString &path)
 {
@@ -156,6 +149,13 @@ QList<BrowserNode> NoteCategoryChildren(const BrowserContext &context)
 }
 
 } // namespace
+
+QString WithoutTrailingSlash(QString path)
+{
+    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
+        path.chop(1);
+    return path;
+}
 
 int BasePrefixLength(const QString &basePath)
 {

@@ -29,6 +29,9 @@ struct BrowserContext
     std::function<QStringList()> noteCategories;
 };
 
+// The path without the slashes it ends with ("/" stays "/"): how nodes and bases are compared.
+QString WithoutTrailingSlash(QString path);
+
 // The prefix length of a base: the length of its expansion when it is a macro that stands for a
 // folder, 0 for drives, virtual folders and symbolic macros.
 int BasePrefixLength(const QString &basePath);

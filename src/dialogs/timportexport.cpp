@@ -56,7 +56,7 @@ QString DataFile(int kind)
 } // namespace
 
 TImportExport::TImportExport(QWidget *parent)
-    : TQuorixDialog(QStringLiteral("import-export.html"), parent), ui(std::make_unique<Ui::TImportExport>())
+    : TQuorixDialog(QStringLiteral("import-export"), parent), ui(std::make_unique<Ui::TImportExport>())
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);

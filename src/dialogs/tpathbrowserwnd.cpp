@@ -29,13 +29,6 @@ const QString kFolderExists = QStringLiteral("Folder already exist.");
 const QString kFolderNotCreated = QStringLiteral("The folder could not be created.");
 const QString kBadFolderName = QStringLiteral("A folder name cannot be \".\" or \"..\" or start with \"/\".");
 
-QString WithoutTrailingSlash(QString path)
-{
-    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
-        path.chop(1);
-    return path;
-}
-
 // A typed name that would leave the chosen folder ("..", "/etc") creates nothing.
 bool IsSafeFolderName(const QString &name)
 {
@@ -51,7 +44,7 @@ bool IsSafeFolderName(const QString &name)
 } // namespace
 
 TPathBrowserWnd::TPathBrowserWnd(QWidget *parent)
-    : TQuorixDialog(QString(), parent), ui(std::make_unique<Ui::TPathBrowserWnd>())
+    : TQuorixDialog(QStringLiteral("folder-browser"), parent), ui(std::make_unique<Ui::TPathBrowserWnd>())
 {
     ui->setupUi(this);
     ComboBoxEx1 = ui->ComboBoxEx1;

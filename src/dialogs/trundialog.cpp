@@ -34,7 +34,7 @@ void Remember(const QString &text)
 
 } // namespace
 
-TRunDialog::TRunDialog(QWidget *parent) : TQuorixDialog(QString(), parent), ui(std::make_unique<Ui::TRunDialog>())
+TRunDialog::TRunDialog(QWidget *parent) : TQuorixDialog(QStringLiteral("runbox"), parent), ui(std::make_unique<Ui::TRunDialog>())
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);

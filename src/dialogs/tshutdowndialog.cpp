@@ -33,7 +33,7 @@ QString Heading(SessionAction action)
 } // namespace
 
 TShutDownDialog::TShutDownDialog(QWidget *parent)
-    : TQuorixDialog(QString(), parent), ui(std::make_unique<Ui::TShutDownDialog>())
+    : TQuorixDialog(QStringLiteral("main-menu"), parent), ui(std::make_unique<Ui::TShutDownDialog>())
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);

@@ -46,6 +46,9 @@ TInfoBarController::TInfoBarController(QWidget *infoBar, QTimer *infoBarTimer, Q
     : QObject(parent), m_infoBar(infoBar), m_timer(infoBarTimer)
 {
     m_timer->setInterval(kTickMs);
+    // Whole-second timers all fire at the same instant: the meters and the marquee wake the bar
+    // once a second together, and their changes reach the screen in one paint.
+    m_timer->setTimerType(Qt::VeryCoarseTimer);
     m_timer->stop();
     connect(m_timer, &QTimer::timeout, this, &TInfoBarController::InfoBarTimerTimer);
 }

@@ -37,6 +37,8 @@ TMarquee::TMarquee(QWidget *panel, TBLabel *label, QTimer *timer, QObject *paren
     m_label->SetHoverStyle(0); // highlighted, not underlined
     m_label->SetMargin(kLabelMargin);
 
+    // Frames last whole seconds; a whole-second timer fires together with the info bar's.
+    m_timer->setTimerType(Qt::VeryCoarseTimer);
     m_timer->stop();
     connect(m_timer, &QTimer::timeout, this, &TMarquee::Timer_DisplayerTimer);
     connect(m_label, &TBLabel::clicked, this, &TMarquee::Timer_DisplayerTimer);

@@ -30,8 +30,7 @@
 
 namespace {
 
-// The help file has no page for notes: F1 asks for nothing here.
-const QString kHelpTopic;
+const QString kHelpTopic = QStringLiteral("notes");
 const QString kRegistryKey = QStringLiteral("software\\Brenmoor\\Quorix");
 const QString kSizes = QStringLiteral("sizes");
 const QString kQuestionCaption = QStringLiteral("Delete Note?");

@@ -3,12 +3,14 @@
 // in use. The interfaces themselves never include an implementation.
 #include "platform/appbarservice.h"
 #include "platform/applicationsmenu.h"
+#include "platform/globalhotkeys.h"
 #include "platform/iconthemesource.h"
 #include "platform/launcher.h"
 #include "platform/playertracks.h"
 #include "platform/printingsystem.h"
 #include "platform/registrystore.h"
 #include "platform/sessionpower.h"
+#include "platform/substitutetaskbar.h"
 #include "platform/systemsource.h"
 #include "platform/windowsystem.h"
 
@@ -19,6 +21,8 @@
 #include "platform/linux/linuxsystemsource.h"
 #include "platform/linux/logindsessionpower.h"
 #include "platform/linux/qtprintingsystem.h"
+#include "platform/linux/x11globalhotkeys.h"
+#include "platform/linux/x11substitutetaskbar.h"
 #include "platform/linux/x11windowsystem.h"
 #include "platform/linux/xdgregistrystore.h"
 #include "platform/linux/xsettingsiconthemesource.h"
@@ -40,6 +44,15 @@ ApplicationsMenu &ApplicationsMenu::Platform()
 {
     static XdgApplicationsMenu menu;
     return menu;
+}
+
+GlobalHotkeys &GlobalHotkeys::Platform()
+{
+    // Its grabs end with the display connection: it goes with the application object, before it.
+    static QPointer<GlobalHotkeys> hotkeys;
+    if (!hotkeys)
+        hotkeys = new X11GlobalHotkeys(QCoreApplication::instance());
+    return *hotkeys;
 }
 
 IconThemeSource &IconThemeSource::Platform()
@@ -79,6 +92,12 @@ SessionPower &SessionPower::Platform()
 {
     static LogindSessionPower power;
     return power;
+}
+
+SubstituteTaskbar &SubstituteTaskbar::Platform()
+{
+    static X11SubstituteTaskbar taskbar;
+    return taskbar;
 }
 
 SystemSource &SystemSource::Platform()

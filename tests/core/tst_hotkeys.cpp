@@ -9,6 +9,7 @@
 #include "core/hotkeycommands.h"
 #include "core/hotkeytable.h"
 #include "core/td.h"
+#include "platform/fake/fakeglobalhotkeys.h"
 #include "platform/fake/fakewindowsystem.h"
 #include "platform/fake/recordinglauncher.h"
 #include "platform/scopedservice.h"
@@ -49,24 +50,13 @@ void WriteHotkeyFile(const QString &path, const QList<HotkeyRecord> &records)
     QVERIFY(table.SaveToFile(path));
 }
 
-// The desktop's side of the table: writes down every request and, like the desktop, refuses a
+// The table on a desktop of the test's making, which writes down every request and refuses a
 // combination that is already taken.
-class RecordingHotkeyTable : public HotkeyTable
+struct DesktopTable
 {
-public:
-    QStringList calls;
-    QList<std::pair<int, int>> taken; // combinations held by "other programs"
-
-protected:
-    bool RegisterHotkey(int id, int shift, int key) override
-    {
-        calls << QStringLiteral("register %1 %2 %3").arg(id).arg(shift).arg(key);
-        if (taken.contains({shift, key}))
-            return false;
-        taken.append({shift, key});
-        return true;
-    }
-    void UnregisterHotkey(int id) override { calls << QStringLiteral("unregister %1").arg(id); }
+    FakeGlobalHotkeys desktop;
+    ScopedService<GlobalHotkeys> useDesktop{desktop};
+    HotkeyTable table; // gone first: it gives its hotkeys back
 };
 
 // Another program's window that has the focus, with both boxes.
@@ -109,6 +99,7 @@ private Q_SLOTS:
     void loadingRegistersActiveRecordsByPosition();
     void reloadReleasesFirst();
     void releaseForgetsEverything();
+    void aTableThatGoesGivesItsHotkeysBack();
     void dispatchRunsTheFirstMatch_data();
     void dispatchRunsTheFirstMatch();
     void pressOfADuplicateRunsTheFirstRecord();
@@ -156,9 +147,10 @@ void TestHotkeys::loadingRegistersActiveRecordsByPosition()
     TestHome home;
     const QString path = DataFilePath(dfHotkeys);
     WriteHotkeyFile(path, records);
-    RecordingHotkeyTable table;
+    DesktopTable fixture;
+    HotkeyTable &table = fixture.table;
     table.LoadHotkeys(path);
-    QCOMPARE(table.calls, expectedCalls);
+    QCOMPARE(fixture.desktop.calls, expectedCalls);
     QCOMPARE(table.Entries().size(), records.size());
     for (int i = 0; i < registered.size(); ++i) {
         const TQXHotKey &entry = table.Entries().at(i);
@@ -173,14 +165,14 @@ void TestHotkeys::reloadReleasesFirst()
     TestHome home;
     const QString path = DataFilePath(dfHotkeys);
     WriteHotkeyFile(path, {{"8", "120", "a", "", "1"}, {"8", "121", "b", "", "0"}, {"2", "122", "c", "", "1"}});
-    RecordingHotkeyTable table;
+    DesktopTable fixture;
+    HotkeyTable &table = fixture.table;
     table.LoadHotkeys(path);
-    table.calls.clear();
-    table.taken.clear();
+    fixture.desktop.calls.clear();
     WriteHotkeyFile(path, {{"1", "65", "d", "", "1"}});
     table.LoadHotkeys(path);
     // Only registered entries are released, and before anything new is registered.
-    QCOMPARE(table.calls, (QStringList{"unregister 1", "unregister 3", "register 1 1 65"}));
+    QCOMPARE(fixture.desktop.calls, (QStringList{"unregister 1", "unregister 3", "register 1 1 65"}));
     QCOMPARE(table.Entries().size(), 1);
 }
 
@@ -189,11 +181,12 @@ void TestHotkeys::releaseForgetsEverything()
     TestHome home;
     const QString path = DataFilePath(dfHotkeys);
     WriteHotkeyFile(path, {{"8", "120", "a", "", "1"}, {"x", "121", "b", "", "1"}});
-    RecordingHotkeyTable table;
+    DesktopTable fixture;
+    HotkeyTable &table = fixture.table;
     table.LoadHotkeys(path);
-    table.calls.clear();
+    fixture.desktop.calls.clear();
     table.ReleaseHotkeys();
-    QCOMPARE(table.calls, QStringList{"unregister 1"});
+    QCOMPARE(fixture.desktop.calls, QStringList{"unregister 1"});
     QVERIFY(table.Entries().isEmpty());
 
     // A missing or damaged file leaves no hotkeys, without complaint.
@@ -205,6 +198,25 @@ void TestHotkeys::releaseForgetsEverything()
     home.writeFile(path, QByteArray("MLB\x02\x00\x01\x01\x00\x00\x00\x00\x00\xff\xff\xff\x7f", 16));
     table.LoadHotkeys(path);
     QVERIFY(table.Entries().isEmpty());
+}
+
+void TestHotkeys::aTableThatGoesGivesItsHotkeysBack()
+{
+    TestHome home;
+    const QString path = DataFilePath(dfHotkeys);
+    WriteHotkeyFile(path, {{"8", "120", "a", "", "1"}, {"2", "121", "b", "", "1"}});
+    FakeGlobalHotkeys desktop;
+    ScopedService<GlobalHotkeys> useDesktop(desktop);
+    {
+        HotkeyTable table;
+        table.LoadHotkeys(path);
+        QVERIFY(desktop.IsRegistered(1) && desktop.IsRegistered(2));
+    }
+    // The desktop's hotkeys belong to the process: a second table (the next bar) finds them free.
+    QVERIFY(!desktop.IsRegistered(1) && !desktop.IsRegistered(2));
+    HotkeyTable next;
+    next.LoadHotkeys(path);
+    QVERIFY(desktop.IsRegistered(1) && desktop.IsRegistered(2));
 }
 
 void TestHotkeys::dispatchRunsTheFirstMatch_data()
@@ -232,7 +244,8 @@ void TestHotkeys::dispatchRunsTheFirstMatch()
                            {"8", "120", "second", "/b", "1"},
                            {"2", "120", "ctrl", "/c", "1"},
                            {"8", "999x", "broken", "", "1"}});
-    RecordingHotkeyTable table;
+    DesktopTable fixture;
+    HotkeyTable &table = fixture.table;
     table.LoadHotkeys(path);
     QSignalSpy spy(&table, &HotkeyTable::CommandRequested);
     QCOMPARE(table.Dispatch(shift, key), !expected.isEmpty());
@@ -249,7 +262,8 @@ void TestHotkeys::pressOfADuplicateRunsTheFirstRecord()
     TestHome home;
     const QString path = DataFilePath(dfHotkeys);
     WriteHotkeyFile(path, {{"8", "120", "first", "", "1"}, {"8", "120", "second", "", "1"}});
-    RecordingHotkeyTable table;
+    DesktopTable fixture;
+    HotkeyTable &table = fixture.table;
     table.LoadHotkeys(path);
     QSignalSpy spy(&table, &HotkeyTable::CommandRequested);
     // Whichever identifier the desktop reports, records are matched by their keys.
@@ -386,10 +400,11 @@ void TestHotkeys::dataModuleRunsTheTablesCommands()
     FakeWindowSystem windows = OneFocusedWindow();
     ScopedService<WindowSystem> useWindows(windows);
     TD dataModule;
-    RecordingHotkeyTable table;
+    DesktopTable fixture;
+    HotkeyTable &table = fixture.table;
     connect(&table, &HotkeyTable::CommandRequested, &dataModule, &TD::ExecuteHotkeyCommand);
     table.LoadHotkeys(path);
-    table.HotkeyPressed(1);
+    fixture.desktop.Press(1);
     QCOMPARE(windows.calls, QStringList{"minimize 0x400001"});
 }
 

@@ -129,12 +129,12 @@ void DialogTable()
                                                    "Button2=OK", "Button3=Cancel"}
                                     << QStringList{"Label1>ComboBox1", "Label2>BEdit2", "Label3>BEdit1"}
                                     << QStringList{"ComboBox1", "BEdit2", "BEdit1", "Button3"} << "Button2";
-    QTest::newRow("Run") << kRun << "RunDialog" << "Run" << ""
+    QTest::newRow("Run") << kRun << "RunDialog" << "Run" << "runbox"
                          << QStringList{"Image1", "Label1", "Label2=&Open:", "ComboBox1", "Button1=OK",
                                         "Button2=Cancel", "Button3=&Browse..."}
                          << QStringList{"Label2>ComboBox1"} << QStringList{"ComboBox1", "Button2", "Button3"}
                          << "Button1";
-    QTest::newRow("Shut Down") << kShutDown << "ShutDown" << "Shut Down" << ""
+    QTest::newRow("Shut Down") << kShutDown << "ShutDown" << "Shut Down" << "main-menu"
                                << QStringList{"Image1", "Label1=What do you want the computer to do?",
                                               "Button1=&Shut down", "Button2=&Restart", "Button3=&Log out",
                                               "Button4=Cancel"}
@@ -145,7 +145,7 @@ void DialogTable()
                                             "Edit3", "Button1=...", "Button2=OK", "Button3=Cancel"}
                              << QStringList{"Label1>Edit1", "Label2>Edit2", "Label3>Edit3"}
                              << QStringList{"Edit1", "Edit2", "Edit3", "Button1", "Button3"} << "Button2";
-    QTest::newRow("Path Browser") << kPathBrowser << "PathBrowserWnd" << "Path Browser" << ""
+    QTest::newRow("Path Browser") << kPathBrowser << "PathBrowserWnd" << "Path Browser" << "folder-browser"
                                   << QStringList{"Label1=Select &base object:", "ComboBoxEx1", "TreeView1",
                                                  "Button3=&New Folder...", "Button1=OK", "Button2=Cancel"}
                                   << QStringList{"Label1>ComboBoxEx1"}
@@ -175,7 +175,7 @@ void DialogTable()
     // The wizard's labels name the action ("Export Menu File:"); its fields have no accelerators,
     // Tab reaches the chosen action (the arrows the other one), and "Next >" is disabled until a
     // file is named.
-    QTest::newRow("Import / Export") << kImportExport << "ImportExport" << "Import / Export" << "import-export.html"
+    QTest::newRow("Import / Export") << kImportExport << "ImportExport" << "Import / Export" << "import-export"
                                      << QStringList{"Image1", "Label41=Import/Export - Step 1 / 2", "PageControl1",
                                                     "TabSheet1", "TabSheet2", "TabSheet3", "RadioButton1=Export",
                                                     "RadioButton2=Import", "Label1=Export Menu File:", "Edit1",

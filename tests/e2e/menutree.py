@@ -4,13 +4,14 @@
 #   menutree.py items           one line per entry of every open menu: "<menu>\t<entry>\t<kind>"
 #   menutree.py open NAME       opens the submenu of the entry called NAME (bar or open menu)
 #   menutree.py press NAME      chooses the entry called NAME in an open menu
-#   menutree.py button NAME     presses the shown push button called NAME (in any window)
-#   menutree.py where NAME      the middle of the shown element called NAME (a list cell, a
-#                               button) on the screen: "x y", for a pointer that drags it
-#   menutree.py box NAME        "x y width height" on the screen of the shown element called NAME
 #   menutree.py click NAME      presses the button, check box or radio button called NAME in an
 #                               open window (its caption without the "&")
 #   menutree.py checked NAME    exits 0 when the check box called NAME is ticked
+#   menutree.py button NAME     presses the shown push button called NAME (in any window)
+#   menutree.py middle NAME     the middle of the shown element called NAME (a list cell, a
+#                               button) on the screen: "x y", for a pointer that drags it
+#   menutree.py where NAME      prints "x y width height" on the screen of the first shown
+#                               thing called NAME (a list line, a cell, a control)
 # Exits 1 when the bar or the entry is not there (yet).
 import sys
 
@@ -84,21 +85,6 @@ def main():
             print(f"{menu}\t{node.name}\t{kind}")
         return 0
     target = sys.argv[2]
-    if command == "button":
-        for node in walk(app):
-            if node.getRole() == pyatspi.ROLE_PUSH_BUTTON and node.name == target and showing(node):
-                return 0 if do(node, ["Press", "press", "Click", "click"]) else 1
-        return 1
-    if command in ("where", "box"):
-        for node in walk(app):
-            if node.name == target and showing(node):
-                box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-                if command == "where":
-                    print(box.x + box.width // 2, box.y + box.height // 2)
-                else:
-                    print(box.x, box.y, box.width, box.height)
-                return 0
-        return 1
     if command in ("click", "checked"):
         node = control(app, target)
         if node is None:
@@ -106,6 +92,21 @@ def main():
         if command == "checked":
             return 0 if node.getState().contains(pyatspi.STATE_CHECKED) else 1
         return 0 if do(node, ["Press", "press", "Toggle", "toggle", "Click", "click"]) else 1
+    if command == "button":
+        for node in walk(app):
+            if node.getRole() == pyatspi.ROLE_PUSH_BUTTON and node.name == target and showing(node):
+                return 0 if do(node, ["Press", "press", "Click", "click"]) else 1
+        return 1
+    if command in ("middle", "where"):
+        for node in walk(app):
+            if node.name == target and showing(node):
+                box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                if command == "middle":
+                    print(box.x + box.width // 2, box.y + box.height // 2)
+                else:
+                    print(box.x, box.y, box.width, box.height)
+                return 0
+        return 1
     for _, node in entries(app):
         if node.name == target:
             wanted = ["ShowMenu", "showMenu", "Press", "press"] if command == "open" else ["Press", "press", "Click", "click"]

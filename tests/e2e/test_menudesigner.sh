@@ -119,8 +119,8 @@ pass "an item with a script and a custom icon is added and saved"
 
 # --- reordering by dragging, renaming in place ------------------------------------------------------
 # "Run Script" dropped onto "&Documents" lands directly before it.
-read -r from_x from_y < <($MENUTREE where 'Run Script') || fail "the designer's list shows no Run Script"
-read -r to_x to_y < <($MENUTREE where '&Documents') || fail "the designer's list shows no &Documents"
+read -r from_x from_y < <($MENUTREE middle 'Run Script') || fail "the designer's list shows no Run Script"
+read -r to_x to_y < <($MENUTREE middle '&Documents') || fail "the designer's list shows no &Documents"
 # The row is selected since it was added; the press on it starts the drag.
 xdotool mousemove "$from_x" "$from_y" mousedown 1
 for step in 1 2 3 4 5 6; do xdotool mousemove "$from_x" $((from_y - step * (from_y - to_y) / 6)); done

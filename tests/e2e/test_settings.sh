@@ -96,9 +96,9 @@ xdotool key r
 sleep 0.3
 xdotool key Return
 wait_for '[[ -z "$(editor_window)" ]]' 10 || fail "OK did not close Add to InfoBar"
-wait_for "$MENUTREE box 'RAM Usage'" 10 || fail "the memory line is not in the list"
-read -r rx ry rw rh < <($MENUTREE box "RAM Usage")
-read -r cx cy cw ch < <($MENUTREE box "CPU Usage")
+wait_for "$MENUTREE where 'RAM Usage'" 10 || fail "the memory line is not in the list"
+read -r rx ry rw rh < <($MENUTREE where "RAM Usage")
+read -r cx cy cw ch < <($MENUTREE where "CPU Usage")
 xdotool mousemove $((rx + rw / 2)) $((ry + rh / 2)) mousedown 1
 for step in 1 2 3 4 5 6; do
     xdotool mousemove $((rx + rw / 2)) $((ry + rh / 2 - step * (ry - cy) / 6))
@@ -107,8 +107,8 @@ done
 xdotool mouseup 1
 lines_in_order() {
     local ram cpu
-    read -r _ ram _ _ < <($MENUTREE box "RAM Usage")
-    read -r _ cpu _ _ < <($MENUTREE box "CPU Usage")
+    read -r _ ram _ _ < <($MENUTREE where "RAM Usage")
+    read -r _ cpu _ _ < <($MENUTREE where "CPU Usage")
     (( ram < cpu ))
 }
 wait_for lines_in_order 10 || fail "the dragged memory line did not land before the processor line"

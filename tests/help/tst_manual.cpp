@@ -516,7 +516,8 @@ void TestManual::theGuideHasEveryTopicTheProgramOpens()
                                 "settings_hotkeys.html", "settings_infobar.html", "settings_marquee.html",
                                 "settings_menu.html", "settings_theme.html", "settings_alphablend.html",
                                 "settings_menudesigner.html", "settings_addmenu.html", "themenu_urlsmenu.html",
-                                "themenu_contactsmenu.html"};
+                                "themenu_contactsmenu.html", "runbox", "main-menu", "folder-browser", "notes",
+                                "import-export"};
     for (const QString &topic : topics) {
         const int k = guide.PageByName(topic);
         QVERIFY2(k >= 0, qPrintable(topic));

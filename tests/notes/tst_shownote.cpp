@@ -3,6 +3,7 @@
 #include "base/inifile.h"
 #include "foundation/datafiles.h"
 #include "foundation/messages.h"
+#include "foundation/barrequests.h"
 #include "notes/notefont.h"
 #include "notes/notepagesetup.h"
 #include "notes/noteprintlayout.h"
@@ -25,6 +26,7 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 Q_DECLARE_METATYPE(NotePageSetup)
@@ -103,6 +105,7 @@ private Q_SLOTS:
     }
 
     void formComponents();
+    void f1OpensTheNotesPage();
     void labelsReachTheirFields_data();
     void labelsReachTheirFields();
     void caretPositionWhileTheTextHasTheFocus();
@@ -166,6 +169,17 @@ void TestShowNote::formComponents()
         menus << entry->menu()->objectName() + "=" + entry->text();
     QCOMPARE(menus, QStringList({"Note1=Note", "Edit2=&Edit", "Format1=&Format"}));
     window->ComboBox1->setEditText("x"); // so that closing asks, and the answer No closes
+}
+
+void TestShowNote::f1OpensTheNotesPage()
+{
+    std::unique_ptr<TShowNote> window(OpenNote(kNewNoteId));
+    QSignalSpy help(&BarRequests::Instance(), &BarRequests::HelpRequested);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window->Memo1, Qt::Key_F1);
+    QCOMPARE(help.size(), 1);
+    QCOMPARE(help.first().first().toString(), QStringLiteral("notes"));
 }
 
 void TestShowNote::labelsReachTheirFields_data()

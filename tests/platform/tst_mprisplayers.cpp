@@ -119,6 +119,7 @@ void TestMprisPlayers::sessionBusReachable_data()
     QTest::newRow("the session's bus in the runtime folder") << QByteArray() << true << true;
     QTest::newRow("neither: no bus, none started") << QByteArray() << false << false;
     QTest::newRow("a blank address is none") << QByteArray("  ") << false << false;
+    QTest::newRow("the bar's own disabled mark is none") << QByteArray("disabled:") << false << false;
 }
 
 void TestMprisPlayers::sessionBusReachable()

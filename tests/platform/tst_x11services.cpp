@@ -1,7 +1,7 @@
 // The X11 services against a real X server with a window manager (Xvfb and openbox): the window
 // list and window commands, global hotkeys and the substitute taskbar. Runs only on the xcb
 // platform with DISPLAY set; skipped otherwise.
-#include "platform/globalhotkeys.h"
+#include "platform/linux/x11globalhotkeys.h"
 #include "platform/linux/ewmhappbarservice.h"
 #include "platform/linux/x11connection.h"
 #include "platform/linux/x11windowquery.h"
@@ -473,7 +473,7 @@ void TestX11Services::hotkeyFiresOnPressWhateverTheLocks()
 {
     if (!m_haveXdotool)
         QSKIP("needs xdotool");
-    GlobalHotkeys hotkeys;
+    X11GlobalHotkeys hotkeys;
     QVERIFY(hotkeys.IsAvailable());
     QSignalSpy pressed(&hotkeys, &GlobalHotkeys::HotkeyPressed);
     QVERIFY(hotkeys.Register(7, GlobalHotkeys::ModWin, 0x78)); // WIN+F9
@@ -514,7 +514,7 @@ void TestX11Services::hotkeyPressNeverReachesOwnWindows()
     edit->setFocus();
 
     // SHIFT+A would type a capital A into the focused field if the press reached it.
-    GlobalHotkeys hotkeys;
+    X11GlobalHotkeys hotkeys;
     QSignalSpy pressed(&hotkeys, &GlobalHotkeys::HotkeyPressed);
     QVERIFY(hotkeys.Register(1, GlobalHotkeys::ModShift, 0x41));
     QVERIFY(pressKeys(QStringLiteral("shift+a")));
@@ -527,7 +527,7 @@ void TestX11Services::unregisteredHotkeyIsReleased()
 {
     if (!m_haveXdotool)
         QSKIP("needs xdotool");
-    GlobalHotkeys hotkeys;
+    X11GlobalHotkeys hotkeys;
     QSignalSpy pressed(&hotkeys, &GlobalHotkeys::HotkeyPressed);
     QVERIFY(hotkeys.Register(1, GlobalHotkeys::ModWin, 0x78));
     // ALT+SHIFT+F11 (CTRL+ALT+F keys switch virtual terminals in the X server and never arrive).
@@ -553,7 +553,7 @@ void TestX11Services::unregisteredHotkeyIsReleased()
 
 void TestX11Services::combinationHeldElsewhereIsRefusedCleanly()
 {
-    GlobalHotkeys hotkeys;
+    X11GlobalHotkeys hotkeys;
     {
         OtherClient other;
         QVERIFY(other.IsValid());
@@ -571,7 +571,7 @@ void TestX11Services::sameCombinationTwiceFirstWins()
 {
     if (!m_haveXdotool)
         QSKIP("needs xdotool");
-    GlobalHotkeys hotkeys;
+    X11GlobalHotkeys hotkeys;
     QSignalSpy pressed(&hotkeys, &GlobalHotkeys::HotkeyPressed);
     QVERIFY(hotkeys.Register(1, GlobalHotkeys::ModWin, 0x7B)); // WIN+F12
     QVERIFY(!hotkeys.Register(2, GlobalHotkeys::ModWin, 0x7B));
@@ -589,7 +589,7 @@ void TestX11Services::sameCombinationTwiceFirstWins()
 
 void TestX11Services::badArgumentsAreRefused()
 {
-    GlobalHotkeys hotkeys;
+    X11GlobalHotkeys hotkeys;
     QVERIFY(!hotkeys.Register(1, 16, 0x78));           // an unknown modifier flag
     QVERIFY(!hotkeys.Register(2, GlobalHotkeys::ModWin, 0x10)); // Shift is no hotkey key
     QVERIFY(!hotkeys.Register(3, GlobalHotkeys::ModWin, 0));

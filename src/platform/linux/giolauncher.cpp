@@ -1,5 +1,6 @@
 #include "platform/linux/giolauncher.h"
 
+#include "platform/linux/sessionbus.h"
 #include "platform/xdgpaths.h"
 
 #include <QUrl>
@@ -19,6 +20,15 @@ bool Succeeded(gboolean ok, GError *error)
     return ok;
 }
 
+// A launch context whose programs get the bar's environment without its own "disabled" bus mark.
+GAppLaunchContext *NewLaunchContext()
+{
+    GAppLaunchContext *context = g_app_launch_context_new();
+    if (BusDisabledForThisProcess())
+        g_app_launch_context_unsetenv(context, "DBUS_SESSION_BUS_ADDRESS");
+    return context;
+}
+
 } // namespace
 
 bool GioLauncher::LaunchDesktopEntry(const QString &desktopFile)
@@ -26,7 +36,7 @@ bool GioLauncher::LaunchDesktopEntry(const QString &desktopFile)
     GDesktopAppInfo *app = g_desktop_app_info_new_from_filename(desktopFile.toLocal8Bit().constData());
     if (!app)
         return false;
-    GAppLaunchContext *context = g_app_launch_context_new();
+    GAppLaunchContext *context = NewLaunchContext();
     GError *error = nullptr;
     const gboolean ok = g_app_info_launch(G_APP_INFO(app), nullptr, context, &error);
     g_object_unref(context);
@@ -48,14 +58,16 @@ bool GioLauncher::RunProgram(const QString &program, const QStringList &argument
     GError *error = nullptr;
     // Without DO_NOT_REAP_CHILD GLib detaches the child, so no zombie is left behind; descriptors
     // other than the standard three are closed in the child (the single-instance lock stays ours).
-    const gboolean ok = g_spawn_async(folder.constData(), argv.data(), nullptr, G_SPAWN_DEFAULT, nullptr, nullptr,
-                                      nullptr, &error);
+    char **environment = ChildEnvironment();
+    const gboolean ok = g_spawn_async(folder.constData(), argv.data(), environment, G_SPAWN_DEFAULT, nullptr,
+                                      nullptr, nullptr, &error);
+    g_strfreev(environment);
     return Succeeded(ok, error);
 }
 
 bool GioLauncher::OpenUri(const QString &uri)
 {
-    GAppLaunchContext *context = g_app_launch_context_new();
+    GAppLaunchContext *context = NewLaunchContext();
     GError *error = nullptr;
     const gboolean ok = g_app_info_launch_default_for_uri(uri.toUtf8().constData(), context, &error);
     g_object_unref(context);
@@ -73,7 +85,7 @@ bool GioLauncher::OpenInBrowser(const QString &url)
     GList uris{};
     QByteArray utf8 = url.toUtf8();
     uris.data = utf8.data();
-    GAppLaunchContext *context = g_app_launch_context_new();
+    GAppLaunchContext *context = NewLaunchContext();
     GError *error = nullptr;
     const gboolean ok = g_app_info_launch_uris(browser, &uris, context, &error);
     g_object_unref(context);
@@ -89,7 +101,7 @@ bool GioLauncher::OpenAsText(const QString &file)
     GList uris{};
     QByteArray uri = QUrl::fromLocalFile(file).toEncoded();
     uris.data = uri.data();
-    GAppLaunchContext *context = g_app_launch_context_new();
+    GAppLaunchContext *context = NewLaunchContext();
     GError *error = nullptr;
     const gboolean ok = g_app_info_launch_uris(editor, &uris, context, &error);
     g_object_unref(context);

@@ -1,4 +1,4 @@
-#include "platform/globalhotkeys.h"
+#include "platform/linux/x11globalhotkeys.h"
 
 #include "platform/linux/x11connection.h"
 #include "platform/linux/x11modifiermap.h"
@@ -40,7 +40,7 @@ struct Entry
 } // namespace
 
 // Also the filter that sees every event of Qt's X connection.
-struct GlobalHotkeys::Private : public QAbstractNativeEventFilter
+struct X11GlobalHotkeys::Private : public QAbstractNativeEventFilter
 {
     GlobalHotkeys *q = nullptr;
     X11Connection &x = X11Connection::Instance();
@@ -65,7 +65,7 @@ struct GlobalHotkeys::Private : public QAbstractNativeEventFilter
     bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *result) override;
 };
 
-bool GlobalHotkeys::Private::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *)
+bool X11GlobalHotkeys::Private::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *)
 {
     if (eventType != "xcb_generic_event_t" || !message)
         return false;
@@ -80,7 +80,7 @@ bool GlobalHotkeys::Private::nativeEventFilter(const QByteArray &eventType, void
     return false;
 }
 
-QList<xcb_keycode_t> GlobalHotkeys::Private::KeycodesOf(quint32 keysym) const
+QList<xcb_keycode_t> X11GlobalHotkeys::Private::KeycodesOf(quint32 keysym) const
 {
     QList<xcb_keycode_t> keycodes;
     std::unique_ptr<xcb_keycode_t, FreeDeleter> found(xcb_key_symbols_get_keycode(symbols, keysym));
@@ -93,7 +93,7 @@ QList<xcb_keycode_t> GlobalHotkeys::Private::KeycodesOf(quint32 keysym) const
     return keycodes;
 }
 
-bool GlobalHotkeys::Private::HeldByOtherEntry(const QList<xcb_keycode_t> &keycodes, quint16 modifiers,
+bool X11GlobalHotkeys::Private::HeldByOtherEntry(const QList<xcb_keycode_t> &keycodes, quint16 modifiers,
                                               int exceptId) const
 {
     for (const Entry &entry : entries) {
@@ -107,7 +107,7 @@ bool GlobalHotkeys::Private::HeldByOtherEntry(const QList<xcb_keycode_t> &keycod
     return false;
 }
 
-bool GlobalHotkeys::Private::Grab(const QList<xcb_keycode_t> &keycodes, quint16 modifiers)
+bool X11GlobalHotkeys::Private::Grab(const QList<xcb_keycode_t> &keycodes, quint16 modifiers)
 {
     struct Attempt
     {
@@ -150,7 +150,7 @@ bool GlobalHotkeys::Private::Grab(const QList<xcb_keycode_t> &keycodes, quint16 
 }
 
 // Waits for the server: when this returns, another program can take the keys.
-void GlobalHotkeys::Private::Ungrab(const Entry &entry)
+void X11GlobalHotkeys::Private::Ungrab(const Entry &entry)
 {
     xcb_connection_t *c = x.Connection();
     QList<xcb_void_cookie_t> cookies;
@@ -163,7 +163,7 @@ void GlobalHotkeys::Private::Ungrab(const Entry &entry)
 }
 
 // Finds the entry's keys on the keyboard and grabs them; the entry's keycodes are those grabbed.
-bool GlobalHotkeys::Private::Take(Entry &entry)
+bool X11GlobalHotkeys::Private::Take(Entry &entry)
 {
     entry.xModifiers = map.FromWindowsModifiers(entry.modifiers);
     entry.keycodes.clear();
@@ -178,7 +178,7 @@ bool GlobalHotkeys::Private::Take(Entry &entry)
 // The keyboard map changed: keys may sit on other keycodes and locks on other modifier bits, so
 // every hotkey is released and taken again. One that cannot be taken stays registered without
 // effect, as when another program holds its key.
-void GlobalHotkeys::Private::RefreshKeymap()
+void X11GlobalHotkeys::Private::RefreshKeymap()
 {
     if (!IsValid())
         return;
@@ -195,7 +195,7 @@ void GlobalHotkeys::Private::RefreshKeymap()
         Take(entry);
 }
 
-const Entry *GlobalHotkeys::Private::Find(xcb_keycode_t keycode, quint16 modifiers) const
+const Entry *X11GlobalHotkeys::Private::Find(xcb_keycode_t keycode, quint16 modifiers) const
 {
     for (const Entry &entry : entries) {
         if (entry.xModifiers == modifiers && entry.keycodes.contains(keycode))
@@ -204,7 +204,7 @@ const Entry *GlobalHotkeys::Private::Find(xcb_keycode_t keycode, quint16 modifie
     return nullptr;
 }
 
-bool GlobalHotkeys::Private::HandleKeyEvent(const xcb_key_press_event_t *event, bool pressed)
+bool X11GlobalHotkeys::Private::HandleKeyEvent(const xcb_key_press_event_t *event, bool pressed)
 {
     if (event->event != x.Root())
         return false;
@@ -220,7 +220,7 @@ bool GlobalHotkeys::Private::HandleKeyEvent(const xcb_key_press_event_t *event, 
     return true; // the root window is no window of Qt's: nothing else wants the event
 }
 
-bool GlobalHotkeys::Private::IsKeymapChange(const xcb_generic_event_t *event) const
+bool X11GlobalHotkeys::Private::IsKeymapChange(const xcb_generic_event_t *event) const
 {
     const quint8 type = X11Connection::EventType(event);
     if (type == XCB_MAPPING_NOTIFY) {
@@ -235,7 +235,7 @@ bool GlobalHotkeys::Private::IsKeymapChange(const xcb_generic_event_t *event) co
     return false;
 }
 
-void GlobalHotkeys::Private::FindXkb()
+void X11GlobalHotkeys::Private::FindXkb()
 {
     static const char kName[] = "XKEYBOARD";
     xcb_connection_t *c = x.Connection();
@@ -247,7 +247,7 @@ void GlobalHotkeys::Private::FindXkb()
         xkbFirstEvent = reply->first_event;
 }
 
-GlobalHotkeys::GlobalHotkeys(QObject *parent) : QObject(parent), d(std::make_unique<Private>())
+X11GlobalHotkeys::X11GlobalHotkeys(QObject *parent) : GlobalHotkeys(parent), d(std::make_unique<Private>())
 {
     d->q = this;
     d->keymapRefresh.setSingleShot(true);
@@ -264,7 +264,7 @@ GlobalHotkeys::GlobalHotkeys(QObject *parent) : QObject(parent), d(std::make_uni
     d->filterInstalled = true;
 }
 
-GlobalHotkeys::~GlobalHotkeys()
+X11GlobalHotkeys::~X11GlobalHotkeys()
 {
     UnregisterAll();
     if (d->filterInstalled)
@@ -273,12 +273,12 @@ GlobalHotkeys::~GlobalHotkeys()
         xcb_key_symbols_free(d->symbols);
 }
 
-bool GlobalHotkeys::IsAvailable() const
+bool X11GlobalHotkeys::IsAvailable() const
 {
     return d->IsValid();
 }
 
-bool GlobalHotkeys::Register(int id, int modifiers, int virtualKey)
+bool X11GlobalHotkeys::Register(int id, int modifiers, int virtualKey)
 {
     Unregister(id);
     if (!d->IsValid() || (modifiers & ~kKnownModifiers) != 0 || VirtualKeyToKeysym(virtualKey) == 0)
@@ -293,7 +293,7 @@ bool GlobalHotkeys::Register(int id, int modifiers, int virtualKey)
     return true;
 }
 
-void GlobalHotkeys::Unregister(int id)
+void X11GlobalHotkeys::Unregister(int id)
 {
     for (int i = 0; i < d->entries.size(); ++i) {
         if (d->entries.at(i).id == id) {
@@ -304,13 +304,13 @@ void GlobalHotkeys::Unregister(int id)
     }
 }
 
-void GlobalHotkeys::UnregisterAll()
+void X11GlobalHotkeys::UnregisterAll()
 {
     while (!d->entries.isEmpty())
         Unregister(d->entries.constFirst().id);
 }
 
-bool GlobalHotkeys::IsRegistered(int id) const
+bool X11GlobalHotkeys::IsRegistered(int id) const
 {
     for (const Entry &entry : d->entries) {
         if (entry.id == id)

@@ -1,4 +1,4 @@
-#include "platform/substitutetaskbar.h"
+#include "platform/linux/x11substitutetaskbar.h"
 
 #include "platform/linux/x11connection.h"
 #include "platform/linux/x11windowquery.h"
@@ -34,7 +34,7 @@ void broadcastTaskbarCreated(X11Connection &x, xcb_window_t substitute)
 
 } // namespace
 
-bool TaskbarWindowExists()
+bool X11SubstituteTaskbar::TaskbarWindowExists()
 {
     X11Connection &x = X11Connection::Instance();
     if (!x.IsValid())
@@ -48,7 +48,7 @@ bool TaskbarWindowExists()
     return false;
 }
 
-bool CreateSubstituteTaskbar(QString *errorText)
+bool X11SubstituteTaskbar::CreateSubstituteTaskbar(QString *errorText)
 {
     X11Connection &x = X11Connection::Instance();
     if (!x.IsValid())

@@ -1,0 +1,7 @@
+#include "platform/globalhotkeys.h"
+
+GlobalHotkeys::GlobalHotkeys(QObject *parent) : QObject(parent)
+{
+}
+
+GlobalHotkeys::~GlobalHotkeys() = default;
