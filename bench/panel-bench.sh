@@ -13,7 +13,7 @@
 #   self_rss_kb          VmRSS of the panel's own (first) process at the same moment
 #   bus_daemons          dbus-daemon / dbus-launch processes in the tree (started for the panel:
 #                        the session has no bus)
-#   idle_cpu_ms_per_min  utime+stime (ms) of the tree over the next 60 s of idle
+#   idle_cpu_ms_per_min  processor time (ms) of the tree over the next 60 s of idle
 # then stops everything it started (by PID) and prints exactly one line on stdout:
 #   NAME startup_ms=... rss_kb=... self_rss_kb=... bus_daemons=... idle_cpu_ms_per_min=... workarea=...
 #
@@ -138,15 +138,22 @@ tree_pids() {
     echo "${out[@]}"
 }
 
-# "utime+stime+cutime+cstime" in clock ticks for one pid (empty if gone)
-cpu_ticks() {
-    local line rest
+# Processor time of one pid in microseconds (empty if gone): the nanosecond run time of each of
+# its threads (/proc/PID/task/*/schedstat), plus what its ended children used (cutime+cstime, in
+# clock ticks). The clock ticks of utime+stime alone are 10 ms each: too coarse for an idle bar.
+cpu_us() {
+    local line rest task ns=0 run
     read -r line < "/proc/$1/stat" 2>/dev/null || return 1
     rest=${line##*) }
     # after ") ": state(1) ppid(2) ... utime(12) stime(13) cutime(14) cstime(15)
     set -- $rest
-    echo $(( ${12} + ${13} + ${14} + ${15} ))
+    local children=$(( (${14} + ${15}) * 1000000 / CLK_TCK ))
+    for task in /proc/"$PID_FOR_CPU"/task/*/schedstat; do
+        read -r run _ < "$task" 2>/dev/null && ns=$((ns + run))
+    done
+    echo $(( ns / 1000 + children ))
 }
+cpu_of() { PID_FOR_CPU=$1 cpu_us "$1"; }
 
 comm_of() { cat "/proc/$1/comm" 2>/dev/null || echo '?'; }
 rss_of() { awk '/^VmRSS:/{print $2; f=1} END{if(!f) print 0}' "/proc/$1/status" 2>/dev/null || echo 0; }
@@ -371,20 +378,19 @@ fi
 
 if [ "$res" = changed ] && [ "$IDLE_S" -gt 0 ]; then
     declare -A T1=()          # CPU baseline: right after the RSS sample (or hook)
-    for p in $(tree_pids "$PANEL_PID" "$TAG"); do T1[$p]=$(cpu_ticks "$p" || echo 0); done
+    for p in $(tree_pids "$PANEL_PID" "$TAG"); do T1[$p]=$(cpu_of "$p" || echo 0); done
     nap "$IDLE_S"
-    TICKS=0
+    USED_US=0
     {
-        echo "t=+$((SETTLE_S + IDLE_S))s pid comm cpu_ticks_in_window"
+        echo "t=+$((SETTLE_S + IDLE_S))s pid comm cpu_us_in_window"
         for p in $(tree_pids "$PANEL_PID" "$TAG"); do
-            c=$(cpu_ticks "$p") || continue
+            c=$(cpu_of "$p") || continue
             d=$((c - ${T1[$p]:-0}))
-            TICKS=$((TICKS + d))
+            USED_US=$((USED_US + d))
             echo "  $p $(comm_of "$p") $d"
         done
     } >> "$DETAILS"
-    CPU=$(awk -v t="$TICKS" -v hz="$CLK_TCK" -v s="$IDLE_S" \
-        'BEGIN{printf "%.0f", t * 1000 / hz * 60 / s}')
+    CPU=$(awk -v t="$USED_US" -v s="$IDLE_S" 'BEGIN{printf "%.1f", t / 1000 * 60 / s}')
     alive_nz "$PANEL_PID" || echo "note: panel process exited during measurement" >> "$DETAILS"
 fi
 
