@@ -11,11 +11,13 @@
 #   workarea             the new work area (x,y,w,h of desktop 0) at docking
 #   rss_kb               sum of VmRSS over the panel's process tree, 5 s after docking
 #   self_rss_kb          VmRSS of the panel's own (first) process at the same moment
+#   end_self_rss_kb      the same at the end of the idle window
 #   bus_daemons          dbus-daemon / dbus-launch processes in the tree (started for the panel:
 #                        the session has no bus)
 #   idle_cpu_ms_per_min  processor time (ms) of the tree over the next 60 s of idle
 # then stops everything it started (by PID) and prints exactly one line on stdout:
-#   NAME startup_ms=... rss_kb=... self_rss_kb=... bus_daemons=... idle_cpu_ms_per_min=... workarea=...
+#   NAME startup_ms=... rss_kb=... self_rss_kb=... bus_daemons=... idle_cpu_ms_per_min=...
+#        end_self_rss_kb=... workarea=...
 #
 # Optional environment:
 #   PANEL_BENCH_SEED=DIR        copy DIR/. into the fresh HOME before launch
@@ -342,7 +344,7 @@ while :; do
     if ! alive_nz "$PANEL_PID" && [ -z "$(tagged_pids "$TAG")" ]; then res=; break; fi
 done
 
-STARTUP=timeout; WA=$BASE; RSS=NA; SELF_RSS=NA; BUS_DAEMONS=NA; CPU=NA; HOOK_OUT=
+STARTUP=timeout; WA=$BASE; RSS=NA; SELF_RSS=NA; END_RSS=NA; BUS_DAEMONS=NA; CPU=NA; HOOK_OUT=
 if [ "$res" = changed ]; then
     STARTUP=$(printf '%.0f' "$ms"); WA=$newwa
 elif ! alive_nz "$PANEL_PID"; then
@@ -390,6 +392,7 @@ if [ "$res" = changed ] && [ "$IDLE_S" -gt 0 ]; then
             echo "  $p $(comm_of "$p") $d"
         done
     } >> "$DETAILS"
+    END_RSS=$(rss_of "$PANEL_PID")
     CPU=$(awk -v t="$USED_US" -v s="$IDLE_S" 'BEGIN{printf "%.1f", t / 1000 * 60 / s}')
     alive_nz "$PANEL_PID" || echo "note: panel process exited during measurement" >> "$DETAILS"
 fi
@@ -399,6 +402,6 @@ fi
 } >> "$DETAILS"
 sed 's/^/  | /' "$DETAILS" >&2
 
-echo "$NAME startup_ms=$STARTUP rss_kb=$RSS self_rss_kb=$SELF_RSS bus_daemons=$BUS_DAEMONS idle_cpu_ms_per_min=$CPU workarea=$WA$HOOK_OUT"
+echo "$NAME startup_ms=$STARTUP rss_kb=$RSS self_rss_kb=$SELF_RSS bus_daemons=$BUS_DAEMONS idle_cpu_ms_per_min=$CPU end_self_rss_kb=$END_RSS workarea=$WA$HOOK_OUT"
 [ "$res" = changed ] || exit 2
 exit 0
