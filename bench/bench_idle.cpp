@@ -2,7 +2,8 @@
 // the disk "/") refreshed every second and a clock marquee refreshed every second, on the running
 // machine, painted by the offscreen platform.
 //
-// Usage: bench_idle [simulated-seconds [real-seconds]]   (defaults 3600 and 10)
+// Usage: bench_idle [simulated-seconds [real-seconds]]   (defaults 3600 and 10); the real run also
+// counts the paints of the meters and the marquee label (what reaches the screen each second).
 // First the one-second ticks are run back to back (the logic and the repaints of meters whose
 // value changed); then the real timers run for a while, event loop included. Both are reported as
 // processor time per minute of idle bar.
@@ -14,6 +15,7 @@
 #include "infobar/tquorixbprogressbar.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QTimer>
@@ -39,6 +41,21 @@ Usage Now()
     const auto ms = [](const timeval &t) { return double(t.tv_sec) * 1000.0 + double(t.tv_usec) / 1000.0; };
     return {ms(usage.ru_utime) + ms(usage.ru_stime), usage.ru_maxrss};
 }
+
+// Counts the paint events of the widgets it watches: what reaches the screen each second.
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 QString Object(const char *object, const char *prefix)
 {
@@ -133,6 +150,10 @@ int main(int argc, char **argv)
     if (real > 0) {
         infoBarController.GenerateInfoBar(infoBarSettings, DefaultThemeColors());
         marquee.ReadSettings(marqueeSettings);
+        PaintCounter counter;
+        label->installEventFilter(&counter);
+        for (TQuorixBProgressBar *bar : infoBarController.Bars())
+            bar->installEventFilter(&counter);
         const Usage start = Now();
         QTimer::singleShot(real * 1000, &app, &QCoreApplication::quit);
         app.exec();
@@ -140,6 +161,7 @@ int main(int argc, char **argv)
         const double ms = end.cpuMs - start.cpuMs;
         std::printf("real timers: %d s, %.1f ms processor, %.2f ms per minute, peak resident %ld KiB\n",
                     real, ms, ms * 60.0 / real, end.maxRssKiB);
+        std::printf("  paints of the meters and the marquee: %.1f per second\n", double(counter.paints) / real);
     }
     infoBarController.FreeBars();
     marquee.Stop();

@@ -11,11 +11,13 @@
 #   workarea             the new work area (x,y,w,h of desktop 0) at docking
 #   rss_kb               sum of VmRSS over the panel's process tree, 5 s after docking
 #   self_rss_kb          VmRSS of the panel's own (first) process at the same moment
+#   end_self_rss_kb      the same at the end of the idle window
 #   bus_daemons          dbus-daemon / dbus-launch processes in the tree (started for the panel:
 #                        the session has no bus)
-#   idle_cpu_ms_per_min  utime+stime (ms) of the tree over the next 60 s of idle
+#   idle_cpu_ms_per_min  processor time (ms) of the tree over the next 60 s of idle
 # then stops everything it started (by PID) and prints exactly one line on stdout:
-#   NAME startup_ms=... rss_kb=... self_rss_kb=... bus_daemons=... idle_cpu_ms_per_min=... workarea=...
+#   NAME startup_ms=... rss_kb=... self_rss_kb=... bus_daemons=... idle_cpu_ms_per_min=...
+#        end_self_rss_kb=... workarea=...
 #
 # Optional environment:
 #   PANEL_BENCH_SEED=DIR        copy DIR/. into the fresh HOME before launch
@@ -138,15 +140,22 @@ tree_pids() {
     echo "${out[@]}"
 }
 
-# "utime+stime+cutime+cstime" in clock ticks for one pid (empty if gone)
-cpu_ticks() {
-    local line rest
+# Processor time of one pid in microseconds (empty if gone): the nanosecond run time of each of
+# its threads (/proc/PID/task/*/schedstat), plus what its ended children used (cutime+cstime, in
+# clock ticks). The clock ticks of utime+stime alone are 10 ms each: too coarse for an idle bar.
+cpu_us() {
+    local line rest task ns=0 run
     read -r line < "/proc/$1/stat" 2>/dev/null || return 1
     rest=${line##*) }
     # after ") ": state(1) ppid(2) ... utime(12) stime(13) cutime(14) cstime(15)
     set -- $rest
-    echo $(( ${12} + ${13} + ${14} + ${15} ))
+    local children=$(( (${14} + ${15}) * 1000000 / CLK_TCK ))
+    for task in /proc/"$PID_FOR_CPU"/task/*/schedstat; do
+        read -r run _ < "$task" 2>/dev/null && ns=$((ns + run))
+    done
+    echo $(( ns / 1000 + children ))
 }
+cpu_of() { PID_FOR_CPU=$1 cpu_us "$1"; }
 
 comm_of() { cat "/proc/$1/comm" 2>/dev/null || echo '?'; }
 rss_of() { awk '/^VmRSS:/{print $2; f=1} END{if(!f) print 0}' "/proc/$1/status" 2>/dev/null || echo 0; }
@@ -335,7 +344,7 @@ while :; do
     if ! alive_nz "$PANEL_PID" && [ -z "$(tagged_pids "$TAG")" ]; then res=; break; fi
 done
 
-STARTUP=timeout; WA=$BASE; RSS=NA; SELF_RSS=NA; BUS_DAEMONS=NA; CPU=NA; HOOK_OUT=
+STARTUP=timeout; WA=$BASE; RSS=NA; SELF_RSS=NA; END_RSS=NA; BUS_DAEMONS=NA; CPU=NA; HOOK_OUT=
 if [ "$res" = changed ]; then
     STARTUP=$(printf '%.0f' "$ms"); WA=$newwa
 elif ! alive_nz "$PANEL_PID"; then
@@ -371,20 +380,20 @@ fi
 
 if [ "$res" = changed ] && [ "$IDLE_S" -gt 0 ]; then
     declare -A T1=()          # CPU baseline: right after the RSS sample (or hook)
-    for p in $(tree_pids "$PANEL_PID" "$TAG"); do T1[$p]=$(cpu_ticks "$p" || echo 0); done
+    for p in $(tree_pids "$PANEL_PID" "$TAG"); do T1[$p]=$(cpu_of "$p" || echo 0); done
     nap "$IDLE_S"
-    TICKS=0
+    USED_US=0
     {
-        echo "t=+$((SETTLE_S + IDLE_S))s pid comm cpu_ticks_in_window"
+        echo "t=+$((SETTLE_S + IDLE_S))s pid comm cpu_us_in_window"
         for p in $(tree_pids "$PANEL_PID" "$TAG"); do
-            c=$(cpu_ticks "$p") || continue
+            c=$(cpu_of "$p") || continue
             d=$((c - ${T1[$p]:-0}))
-            TICKS=$((TICKS + d))
+            USED_US=$((USED_US + d))
             echo "  $p $(comm_of "$p") $d"
         done
     } >> "$DETAILS"
-    CPU=$(awk -v t="$TICKS" -v hz="$CLK_TCK" -v s="$IDLE_S" \
-        'BEGIN{printf "%.0f", t * 1000 / hz * 60 / s}')
+    END_RSS=$(rss_of "$PANEL_PID")
+    CPU=$(awk -v t="$USED_US" -v s="$IDLE_S" 'BEGIN{printf "%.1f", t / 1000 * 60 / s}')
     alive_nz "$PANEL_PID" || echo "note: panel process exited during measurement" >> "$DETAILS"
 fi
 
@@ -393,6 +402,6 @@ fi
 } >> "$DETAILS"
 sed 's/^/  | /' "$DETAILS" >&2
 
-echo "$NAME startup_ms=$STARTUP rss_kb=$RSS self_rss_kb=$SELF_RSS bus_daemons=$BUS_DAEMONS idle_cpu_ms_per_min=$CPU workarea=$WA$HOOK_OUT"
+echo "$NAME startup_ms=$STARTUP rss_kb=$RSS self_rss_kb=$SELF_RSS bus_daemons=$BUS_DAEMONS idle_cpu_ms_per_min=$CPU end_self_rss_kb=$END_RSS workarea=$WA$HOOK_OUT"
 [ "$res" = changed ] || exit 2
 exit 0

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # summarize.sh [--goals] RESULTS... - median (min-max) per panel from panel-bench.sh lines
-# "NAME startup_ms=.. rss_kb=.. self_rss_kb=.. bus_daemons=.. idle_cpu_ms_per_min=.. workarea=..".
+# "NAME startup_ms=.. rss_kb=.. self_rss_kb=.. bus_daemons=.. idle_cpu_ms_per_min=.. end_self_rss_kb=..
+# workarea=..".
 # With --goals: the loaded Quorix against the bar's goals instead (idle CPU at most 20 ms a minute,
 # its own resident memory at most 32 MB, start to docked at most 0.9 x tint2's, no bus daemon).
 goals=0
@@ -22,13 +23,14 @@ function cell(name, k,   n, i, a, m) {
     return sprintf("%g (%g-%g)", m, a[1], a[n])
 }
 function verdict(ok) { return ok ? "met" : "MISSED" }
-function goal(name,   s, r, c, b, t) {
+function goal(name,   s, r, e, c, b, t) {
     if (!(name in seen)) return
-    s = median(name, "startup_ms"); r = median(name, "self_rss_kb")
+    s = median(name, "startup_ms"); r = median(name, "self_rss_kb"); e = median(name, "end_self_rss_kb")
     c = median(name, "idle_cpu_ms_per_min"); b = median(name, "bus_daemons"); t = median("tint2", "startup_ms")
     printf "%s:\n", name
     if (c != "") printf "  idle CPU        %6g ms/min   goal <= 20          %s\n", c, verdict(c <= 20)
     if (r != "") printf "  own resident    %6.1f MB       goal <= 32 MB       %s\n", r / 1024, verdict(r / 1024 <= 32)
+    if (e != "") printf "  ... idle later  %6.1f MB       goal <= 32 MB       %s\n", e / 1024, verdict(e / 1024 <= 32)
     if (s != "" && t != "") printf "  start to docked %6g ms       goal <= 0.9 x %g ms  %s (%.2f x)\n", s, t, verdict(s <= 0.9 * t), s / t
     if (b != "") printf "  bus daemons     %6g          goal 0              %s\n", b, verdict(b == 0)
 }
@@ -48,12 +50,12 @@ NF >= 2 {
 }
 END {
     if (goals) { goal("quorix-loaded"); goal("quorix-default"); goal("before-loaded"); exit }
-    printf "%-15s %4s  %-16s %-22s %-22s %-8s %-16s %s\n", "panel", "runs", "startup_ms", "rss_kb",
-        "self_rss_kb", "daemons", "idle_cpu_ms/min", "workarea"
+    printf "%-15s %4s  %-16s %-22s %-22s %-8s %-20s %-22s %s\n", "panel", "runs", "startup_ms", "rss_kb",
+        "self_rss_kb", "daemons", "idle_cpu_ms/min", "self_rss_kb_after", "workarea"
     for (i = 1; i <= np; i++) {
         n = order[i]
-        printf "%-15s %4d  %-16s %-22s %-22s %-8s %-16s %s%s\n", n, runs[n], cell(n, "startup_ms"),
+        printf "%-15s %4d  %-16s %-22s %-22s %-8s %-20s %-22s %s%s\n", n, runs[n], cell(n, "startup_ms"),
             cell(n, "rss_kb"), cell(n, "self_rss_kb"), median(n, "bus_daemons"),
-            cell(n, "idle_cpu_ms_per_min"), wa[n], (n in fail) ? "  failures:" fail[n] : ""
+            cell(n, "idle_cpu_ms_per_min"), cell(n, "end_self_rss_kb"), wa[n], (n in fail) ? "  failures:" fail[n] : ""
     }
 }' "$@"

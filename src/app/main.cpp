@@ -10,13 +10,18 @@
 #include "core/td.h"
 #include "platform/sessionbusguard.h"
 #include "platform/singleinstance.h"
+#include "platform/startupmemory.h"
 #include "platform/terminationsignals.h"
 
 #include <QApplication>
 #include <QPointer>
+#include <QTimer>
 #include <memory>
 
 namespace {
+// Long enough for the bar to be docked, painted and its first meters read.
+constexpr int kStartupSettledMs = 2000;
+
 const QString kAlreadyRunning = QStringLiteral(
     "Quorix is allready running.\r\rYou cannot start more than one instance of this application.");
 const QString kFilesMissing = QStringLiteral(
@@ -49,6 +54,8 @@ int RunBar(QApplication &app, TerminationSignals &signals)
     if (TerminationSignals::Requested())
         EndSession(barWindow);
     bar->show();
+    // The bar runs for hours: what only its start needed is given back once it is up.
+    QTimer::singleShot(kStartupSettledMs, &app, [] { ReleaseStartupMemory(); });
     const int result = app.exec();
     bar.reset(); // the bar goes before the data module
     return result;

@@ -38,6 +38,26 @@ Qt::Alignment VerticalAlignment(TVertAlign align)
     return Qt::AlignTop;
 }
 
+// True when a short line of simple Latin text is certainly narrower than width: the sum of its
+// letters' own widths, with a wide letter to spare for what shaping may add, fits. Cutting would
+// then give the line back unchanged; a marquee clock is spared laying out its text twice a second.
+bool SurelyFits(const QFontMetrics &metrics, const QString &line, int width)
+{
+    constexpr qsizetype kShortLine = 64;
+    if (line.size() > kShortLine)
+        return false;
+    int sum = metrics.maxWidth();
+    for (const QChar c : line) {
+        // Beyond Latin, shaping may join, reorder or mark letters: leave that to the full layout.
+        if (c.unicode() >= 0x0250 || c == QLatin1Char('&') || !c.isPrint())
+            return false;
+        sum += metrics.horizontalAdvance(c);
+        if (sum > width)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 TBLabel::TBLabel(QWidget *parent)
@@ -141,9 +161,12 @@ QString TBLabel::VisibleTextFor(const QFont &font) const
     line.replace(QLatin1Char('\n'), QLatin1Char(' '));
     if (!m_FitInRect)
         return line;
+    const QFontMetrics metrics(font);
+    const int width = std::max(0, TextRect().width());
+    if (SurelyFits(metrics, line, width))
+        return line;
     const Qt::TextElideMode mode = m_FitType == ftFilename ? Qt::ElideMiddle : Qt::ElideRight;
-    return QFontMetrics(font).elidedText(line, mode, std::max(0, TextRect().width()),
-                                         Qt::TextShowMnemonic);
+    return metrics.elidedText(line, mode, width, Qt::TextShowMnemonic);
 }
 
 QString TBLabel::VisibleText() const

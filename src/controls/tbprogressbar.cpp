@@ -90,9 +90,12 @@ void TBProgressBar::SetMaximum(int value)
 
 void TBProgressBar::SetPosition(int value)
 {
+    // A value outside the range that is kept to the current position changes nothing either: a
+    // machine without a battery reports -1 every second, which stays 0.
+    value = std::clamp(value, m_Minimum, m_Maximum);
     if (value == m_Position)
         return;
-    m_Position = std::clamp(value, m_Minimum, m_Maximum);
+    m_Position = value;
     // Paint now rather than at the next paint event: the info bar sets its positions from a
     // timer and the value should show at once.
     repaint();

@@ -9,6 +9,7 @@
 
 #include <QBoxLayout>
 #include <QEvent>
+#include <QLayout>
 #include <QTimer>
 #include <QWidget>
 
@@ -42,6 +43,7 @@ TMarquee::TMarquee(QWidget *panel, TBLabel *label, QTimer *timer, QObject *paren
     m_timer->stop();
     connect(m_timer, &QTimer::timeout, this, &TMarquee::Timer_DisplayerTimer);
     connect(m_label, &TBLabel::clicked, this, &TMarquee::Timer_DisplayerTimer);
+    m_panel->installEventFilter(this);
 }
 
 TMarquee::~TMarquee() = default;
@@ -130,11 +132,30 @@ void TMarquee::ApplyWidthAndAlignment(int width)
             m_panel->setMaximumWidth(QWIDGETSIZE_MAX);
         }
     }
+    PlaceLabel();
     if (!m_autoSize)
         m_panel->setFixedWidth(std::max(0, width));
     else if (OnInfoBar())
         m_panel->setFixedWidth(ClaimedWidth()); // until the info bar sizes it
     AlignOnInfoBar();
+}
+
+// A panel of fixed width leaves nothing for the label's text to decide: the label then covers the
+// panel by itself, outside the panel's layout, so that a new text (every second for a clock) only
+// repaints the label instead of laying out the whole row again. An auto-sized panel follows its
+// text through the layout.
+void TMarquee::PlaceLabel()
+{
+    QLayout *layout = m_panel->layout();
+    if (!layout)
+        return;
+    const bool inLayout = layout->indexOf(m_label) >= 0;
+    if (m_autoSize && !inLayout) {
+        layout->addWidget(m_label);
+    } else if (!m_autoSize && inLayout) {
+        layout->removeWidget(m_label);
+        m_label->setGeometry(m_panel->rect());
+    }
 }
 
 void TMarquee::SetWidthOnInfoBar(int width)
@@ -157,6 +178,8 @@ bool TMarquee::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_infoBar && event->type() == QEvent::Resize)
         AlignOnInfoBar();
+    if (watched == m_panel && event->type() == QEvent::Resize && !m_autoSize)
+        m_label->setGeometry(m_panel->rect());
     return QObject::eventFilter(watched, event);
 }
 

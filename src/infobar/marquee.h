@@ -63,6 +63,7 @@ protected:
 private:
     void PlacePanel(int position);
     void ApplyWidthAndAlignment(int width);
+    void PlaceLabel();
     void AlignOnInfoBar();
     void ShowCaption(const QString &text);
 

@@ -26,6 +26,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -289,13 +290,23 @@ QList<ShellItem> MenuBuilder::ShownFolderItems(QList<ShellItem> items, int limit
         }
         return result;
     }
-    for (int index : ShellSortOrder(items, true, 0, shown)) {
-        ShellItem &item = items[index];
-        if (!ReadListedEntry(item) || !shown(item))
-            continue;
-        result.append(std::move(item));
-        if (result.size() >= limit)
-            break;
+    // Only the first entries in menu order are sorted: twice as many as the menu shows, and the
+    // next ones after them only when hidden desktop entries among them left the menu short.
+    std::vector<bool> sortedAlready(size_t(items.size()), false);
+    const auto waiting = [&](const ShellItem &item) {
+        return !sortedAlready[size_t(&item - items.constData())] && shown(item);
+    };
+    qsizetype sorted = 0;
+    for (qsizetype batch = 2 * qsizetype(limit); result.size() < limit && sorted < candidates; batch *= 2) {
+        const QList<int> order = ShellSortOrder(items, true, int(std::min(batch, candidates - sorted)), waiting);
+        for (int index : order)
+            sortedAlready[size_t(index)] = true;
+        for (qsizetype i = 0; i < order.size() && result.size() < limit; ++i) {
+            ShellItem &item = items[order[i]];
+            if (ReadListedEntry(item) && shown(item))
+                result.append(std::move(item));
+        }
+        sorted += order.size();
     }
     return result;
 }

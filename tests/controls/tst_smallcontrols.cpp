@@ -76,6 +76,8 @@ private Q_SLOTS:
 
     void labelCutsText_data();
     void labelCutsText();
+    void labelCutsAtEveryWidthAsTheLayoutDoes_data();
+    void labelCutsAtEveryWidthAsTheLayoutDoes();
     void labelMarginClamped_data();
     void labelMarginClamped();
     void labelHover_data();
@@ -186,6 +188,37 @@ void TestSmallControls::labelCutsText_data()
     QTest::newRow("short") << QStringLiteral("CPU") << true << int(ftNormal) << 0 << "none";
     QTest::newRow("accelerator kept") << QStringLiteral("&Next") << true << int(ftNormal) << 0
                                       << "none";
+}
+
+void TestSmallControls::labelCutsAtEveryWidthAsTheLayoutDoes_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("fitType");
+
+    QTest::newRow("clock") << QStringLiteral("Clock 14:22:05") << int(ftNormal);
+    QTest::newRow("meter text") << QStringLiteral(" CPU: 100% ") << int(ftNormal);
+    QTest::newRow("wide letters") << QStringLiteral("WWWWWWWWWWMMMM") << int(ftNormal);
+    QTest::newRow("accented") << QStringLiteral("Ärger über Öl, été") << int(ftNormal);
+    QTest::newRow("ampersand") << QStringLiteral("Tom && Jerry") << int(ftNormal);
+    QTest::newRow("beyond Latin") << QStringLiteral("Привет, мир") << int(ftNormal);
+    QTest::newRow("file name") << QStringLiteral("report of the year.txt") << int(ftFilename);
+}
+
+// Short texts are not laid out to see whether they fit; what the label shows is still exactly
+// what cutting the text to the label's width gives, from far too narrow to wide enough.
+void TestSmallControls::labelCutsAtEveryWidthAsTheLayoutDoes()
+{
+    QFETCH(QString, text);
+    QFETCH(int, fitType);
+    TBLabel label(text);
+    label.SetFitInRect(true);
+    label.SetFitType(TFitType(fitType));
+    const Qt::TextElideMode mode = fitType == int(ftFilename) ? Qt::ElideMiddle : Qt::ElideRight;
+    for (int width = 4; width <= 200; width += 3) {
+        label.resize(width, 20);
+        QCOMPARE(label.VisibleText(),
+                 QFontMetrics(label.font()).elidedText(text, mode, width, Qt::TextShowMnemonic));
+    }
 }
 
 void TestSmallControls::labelCutsText()

@@ -390,11 +390,25 @@ void TestTBProgressBar::repaintsOnlyOnChange()
 
     bar.SetPosition(60); // painted at once, without an event loop
     QCOMPARE(bar.paints, 1);
+    bar.SetPosition(100);
+    QCOMPARE(bar.paints, 2);
+    // Values kept to the range that come out as the position shown change nothing.
+    bar.SetPosition(250);
+    bar.SetPosition(100);
+    QCOMPARE(bar.paints, 2);
+    bar.SetPosition(-1);
+    QCOMPARE(bar.paints, 3);
+    bar.SetPosition(-1);
+    bar.SetPosition(0);
+    QCOMPARE(bar.paints, 3);
+    QCOMPARE(bar.Position(), 0);
+    bar.SetPosition(60);
+    QCOMPARE(bar.paints, 4);
 
     bar.SetColorEnd(QColor(255, 0, 0));
-    QTRY_COMPARE(bar.paints, 2);
+    QTRY_COMPARE(bar.paints, 5);
     bar.SetShrinkGradient(false);
-    QTRY_COMPARE(bar.paints, 3);
+    QTRY_COMPARE(bar.paints, 6);
 }
 
 void TestTBProgressBar::clicksAndDoubleClicks()

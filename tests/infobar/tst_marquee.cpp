@@ -173,6 +173,8 @@ private Q_SLOTS:
     void autoSizeOnMenuRowTakesWhatMenusLeave();
     void placementOnInfoBarKeepsRightEnd();
     void otherPositionLeavesPanel();
+    void labelFillsItsPanel_data();
+    void labelFillsItsPanel();
 
 private:
     TestHome *m_home = nullptr;
@@ -649,6 +651,52 @@ void TestMarquee::otherPositionLeavesPanel()
     settings.marqueePosition = 7;
     marquee.ReadSettings(settings);
     QVERIFY(marquee.OnInfoBar());
+}
+
+void TestMarquee::labelFillsItsPanel_data()
+{
+    QTest::addColumn<bool>("autoSize");
+    QTest::addColumn<int>("position");
+
+    QTest::newRow("fixed width on the menu row") << false << 0;
+    QTest::newRow("fixed width on the info bar") << false << 1;
+    QTest::newRow("auto-sized on the menu row") << true << 0;
+    QTest::newRow("auto-sized on the info bar") << true << 1;
+}
+
+// Whatever its size comes from, the label covers its panel, also after a longer text and after
+// the rows changed height; a fixed-width panel keeps the menus where they are.
+void TestMarquee::labelFillsItsPanel()
+{
+    QFETCH(bool, autoSize);
+    QFETCH(int, position);
+    Rows rows;
+    TMarquee marquee(rows.panel, rows.label, &rows.timer);
+    marquee.SetRows(rows.row, rows.toolbar, rows.infoBar);
+    BarSettings settings = MarqueeSettings({"A", "a much longer line than the first one"});
+    settings.showMarquee = true;
+    settings.marqueeAutoSize = autoSize;
+    settings.marqueePosition = position;
+    settings.marqueeWidth = 200;
+    marquee.ReadSettings(settings);
+    rows.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&rows.window));
+    QTRY_COMPARE(rows.label->geometry(), rows.panel->rect());
+    const QRect toolbar = rows.toolbar->geometry();
+
+    const QString before = rows.label->text();
+    marquee.Timer_DisplayerTimer(); // the next line
+    QVERIFY(rows.label->text() != before);
+    QTRY_COMPARE(rows.label->geometry(), rows.panel->rect());
+    if (!autoSize) {
+        QCOMPARE(rows.panel->width(), 200);
+        QCOMPARE(rows.toolbar->geometry(), toolbar);
+    }
+
+    rows.menuRow->resize(800, 30);
+    rows.infoBar->resize(800, 30);
+    QTRY_COMPARE(rows.panel->height(), 30);
+    QTRY_COMPARE(rows.label->geometry(), rows.panel->rect());
 }
 
 int main(int argc, char **argv)

@@ -23,6 +23,8 @@
 #include <QScopeGuard>
 #include <QTest>
 
+#include <sys/stat.h>
+
 #include <unistd.h>
 
 namespace {
@@ -90,6 +92,9 @@ private Q_SLOTS:
     void fillerChoice();
     void limitsCountFoldersAndFiles_data();
     void limitsCountFoldersAndFiles();
+    void hiddenEntriesDoNotShortenABigFolder_data();
+    void hiddenEntriesDoNotShortenABigFolder();
+    void linksAreFollowedOtherFilesLeftOut();
     void maskIsInheritedBySubfolders();
     void expandedEntriesUseTheirMaskAndLimit();
     void mergedFolderShowsUserCopyOnce();
@@ -255,6 +260,60 @@ void TestMenuBuilder::limitsCountFoldersAndFiles()
     QCOMPARE(captions.mid(0, 5), (QStringList{"xx>", "yy>", "zz>", "file0.txt", "file1.txt"}));
     if (shown < 203)
         QCOMPARE(captions.last(), QStringLiteral("file%1.txt").arg(shown - 4));
+}
+
+void TestMenuBuilder::hiddenEntriesDoNotShortenABigFolder_data()
+{
+    QTest::addColumn<int>("hidden");
+    QTest::addColumn<int>("visible");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<int>("shown");
+
+    QTest::newRow("the first twenty in name order hidden") << 20 << 10 << 5 << 5;
+    QTest::newRow("nothing hidden") << 0 << 30 << 5 << 5;
+    QTest::newRow("fewer visible than the limit") << 40 << 3 << 5 << 3;
+}
+
+// A folder of more desktop entries than the menu shows: the menu is filled with the first visible
+// ones in file-name order, however many hidden entries come before them.
+void TestMenuBuilder::hiddenEntriesDoNotShortenABigFolder()
+{
+    QFETCH(int, hidden);
+    QFETCH(int, visible);
+    QFETCH(int, limit);
+    QFETCH(int, shown);
+    for (int i = 0; i < hidden; ++i)
+        m_home->writeFile(QStringLiteral("apps/a%1.desktop").arg(i, 2, 10, QLatin1Char('0')),
+                          DesktopFile(QStringLiteral("Hidden %1").arg(i), QStringLiteral("NoDisplay=true\n")));
+    for (int i = 0; i < visible; ++i)
+        m_home->writeFile(QStringLiteral("apps/b%1.desktop").arg(i, 2, 10, QLatin1Char('0')),
+                          DesktopFile(QStringLiteral("Visible %1").arg(i, 2, 10, QLatin1Char('0'))));
+    WriteDefinitions(Entry(QStringLiteral("[menu]\nitem0000=active:\"1\"; itemtype:\"0\"; name:\"Apps\"; "
+                                          "path:\"%1/apps\"; maxitems:\"%2\";\n")
+                               .arg(Root())
+                               .arg(limit)));
+    QStringList expected;
+    for (int i = 0; i < shown; ++i)
+        expected << QStringLiteral("b%1.desktop").arg(i, 2, 10, QLatin1Char('0')); // untrusted: named by file
+    QCOMPARE(Captions(Open(Submenu(Generate(), "Apps"))), expected);
+}
+
+// Links to files and folders are listed as what they point to; broken links, FIFOs and sockets
+// are not listed at all.
+void TestMenuBuilder::linksAreFollowedOtherFilesLeftOut()
+{
+    m_home->writeFile("l/target/inside.txt", "x");
+    m_home->writeFile("l/plain.txt", "x");
+    const QString folder = Root() + "/l";
+    QVERIFY(QFile::link(folder + "/target", folder + "/folder link"));
+    QVERIFY(QFile::link(folder + "/plain.txt", folder + "/file link.txt"));
+    QVERIFY(QFile::link(folder + "/gone.txt", folder + "/broken link.txt"));
+    QCOMPARE(::mkfifo(QFile::encodeName(folder + "/pipe").constData(), 0600), 0);
+    WriteDefinitions(Entry(QStringLiteral("[menu]\nitem0000=active:\"1\"; itemtype:\"0\"; name:\"L\"; "
+                                          "path:\"%1/l\";\n")
+                               .arg(Root())));
+    QCOMPARE(Captions(Open(Submenu(Generate(), "L"))),
+             (QStringList{"folder link>", "target>", "file link.txt", "plain.txt"}));
 }
 
 void TestMenuBuilder::maskIsInheritedBySubfolders()

@@ -44,6 +44,13 @@ QByteArray Read(const QString &path, const QByteArray &stopPrefix, qsizetype lim
     FileDescriptor file(path);
     if (file.fd() < 0)
         return {};
+    return ReadKernelFileFrom(file.fd(), stopPrefix, limit);
+}
+
+} // namespace
+
+QByteArray ReadKernelFileFrom(int fd, const QByteArray &stopPrefix, qsizetype limit)
+{
     constexpr qsizetype kChunk = 16384;
     QByteArray text;
     text.reserve(kChunk);
@@ -51,7 +58,7 @@ QByteArray Read(const QString &path, const QByteArray &stopPrefix, qsizetype lim
         const qsizetype before = text.size();
         const qsizetype want = std::min(kChunk, limit - before);
         text.resize(before + want);
-        const ssize_t got = ::read(file.fd(), text.data() + before, size_t(want));
+        const ssize_t got = ::pread(fd, text.data() + before, size_t(want), off_t(before));
         if (got < 0) {
             if (errno == EINTR) {
                 text.resize(before);
@@ -69,8 +76,6 @@ QByteArray Read(const QString &path, const QByteArray &stopPrefix, qsizetype lim
         text = QByteArray("");
     return text;
 }
-
-} // namespace
 
 QByteArray ReadKernelFile(const QString &path, qsizetype limit)
 {

@@ -11,3 +11,7 @@ QByteArray ReadKernelFile(const QString &path, qsizetype limit = 1 << 20);
 // prefix, for files whose wanted lines come first (the "cpu" lines of /proc/stat).
 QByteArray ReadKernelFileLeadingLines(const QString &path, const QByteArray &prefix,
                                       qsizetype limit = 1 << 20);
+
+// The same from a file already open, read from its start (pread: the kernel makes the text anew
+// for every read from offset 0), so a file read every second needs no open and close each time.
+QByteArray ReadKernelFileFrom(int fd, const QByteArray &stopPrefix = {}, qsizetype limit = 1 << 20);

@@ -13,7 +13,7 @@
 ProcessorTicksReading LinuxSystemSource::ReadProcessorTicks()
 {
     // Only the leading "cpu" lines are wanted; the interrupt counts after them can be long.
-    const QByteArray text = ReadKernelFileLeadingLines(QStringLiteral("/proc/stat"), "cpu");
+    const QByteArray text = m_processorStat.Read("cpu");
     if (text.isNull())
         return {};
     return ParseProcessorStat(text);
@@ -21,7 +21,7 @@ ProcessorTicksReading LinuxSystemSource::ReadProcessorTicks()
 
 std::optional<MemoryFigures> LinuxSystemSource::ReadMemory()
 {
-    const QByteArray text = ReadKernelFile(QStringLiteral("/proc/meminfo"), 65536);
+    const QByteArray text = m_memInfo.Read({}, 65536);
     if (text.isEmpty())
         return std::nullopt;
     return ParseMemInfo(text);
