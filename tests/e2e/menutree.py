@@ -4,6 +4,9 @@
 #   menutree.py items           one line per entry of every open menu: "<menu>\t<entry>\t<kind>"
 #   menutree.py open NAME       opens the submenu of the entry called NAME (bar or open menu)
 #   menutree.py press NAME      chooses the entry called NAME in an open menu
+#   menutree.py highlighted     the highlighted entry of every open menu: "<menu>\t<entry>"
+#   menutree.py shown NAME      exits 0 when something called NAME is on the screen (an entry,
+#                               a control, a row of a list or a tree)
 #   menutree.py click NAME      presses the button, check box or radio button called NAME in an
 #                               open window (its caption without the "&")
 #   menutree.py checked NAME    exits 0 when the check box called NAME is ticked
@@ -79,7 +82,17 @@ def main():
             kind = "submenu" if node.getRole() == pyatspi.ROLE_MENU or node.childCount else "entry"
             print(f"{menu}\t{node.name}\t{kind}")
         return 0
+    if command == "highlighted":
+        for menu, node in entries(app):
+            if node.getState().contains(pyatspi.STATE_FOCUSED):
+                print(f"{menu}\t{node.name}")
+        return 0
     target = sys.argv[2]
+    if command == "shown":
+        for node in walk(app):
+            if node.name and node.name.replace("&", "") == target and showing(node):
+                return 0
+        return 1
     if command in ("click", "checked"):
         node = control(app, target)
         if node is None:
