@@ -9,7 +9,8 @@
 #                               a control, a row of a list or a tree)
 #   menutree.py click NAME      presses the button, check box or radio button called NAME in an
 #                               open window (its caption without the "&")
-#   menutree.py checked NAME    exits 0 when the check box called NAME is ticked
+#   menutree.py checked NAME    exits 0 when the check box (or the row of a list or a tree)
+#                               called NAME is ticked
 # Exits 1 when the bar or the entry is not there (yet).
 import sys
 
@@ -65,9 +66,12 @@ CONTROL_ROLES = (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_
                  pyatspi.ROLE_TOGGLE_BUTTON)
 
 
-def control(app, name):
+ROW_ROLES = (pyatspi.ROLE_TABLE_CELL, pyatspi.ROLE_TREE_ITEM, pyatspi.ROLE_LIST_ITEM)
+
+
+def control(app, name, roles=CONTROL_ROLES):
     for node in walk(app):
-        if node.getRole() in CONTROL_ROLES and showing(node) and node.name.replace("&", "") == name:
+        if node.getRole() in roles and showing(node) and node.name.replace("&", "") == name:
             return node
     return None
 
@@ -95,6 +99,8 @@ def main():
         return 1
     if command in ("click", "checked"):
         node = control(app, target)
+        if node is None and command == "checked":
+            node = control(app, target, ROW_ROLES)
         if node is None:
             return 1
         if command == "checked":
