@@ -159,6 +159,48 @@ managed_window() {
     return 1
 }
 
+# use_accessibility: lets the test read and drive the bar through the accessibility tree
+# ($MENUTREE, tests/e2e/menutree.py) on a session bus of its own, stopped with the rest; call it
+# before start_quorix.
+MENUTREE="/usr/bin/python3 $E2E_DIR/menutree.py"
+ACCESSIBILITY_BUS_PID=
+use_accessibility() {
+    /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || fail "no pyatspi (python3-pyatspi)"
+    local info; info=$(dbus-daemon --session --fork --print-address=1 --print-pid=1 | paste -s -d' ')
+    read -r DBUS_SESSION_BUS_ADDRESS ACCESSIBILITY_BUS_PID <<<"$info"
+    [[ -n "$ACCESSIBILITY_BUS_PID" ]] || fail "no session bus for the accessibility tree"
+    export DBUS_SESSION_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    trap 'kill "$ACCESSIBILITY_BUS_PID" 2>/dev/null; cleanup' EXIT
+}
+# wait_for_accessible [SECONDS]: waits until the bar's accessibility tree can be read.
+wait_for_accessible() { wait_for "$MENUTREE items | grep . >/dev/null" "${1:-15}"; }
+# The highlighted entry of every open menu (and the bar's menu row), one name a line.
+highlighted_entries() { $MENUTREE highlighted 2>/dev/null | cut -f2; }
+# wait_for_highlighted ENTRY [SECONDS]: waits until an open menu highlights ENTRY, so the menu is
+# there and takes the next key.
+wait_for_highlighted() {
+    wait_for "highlighted_entries | grep -xF -- '$1' >/dev/null" "${2:-10}"
+}
+# key_to_entry KEY ENTRY: presses KEY (Up or Down) once at a time, each time waiting until the
+# highlight has moved, until ENTRY is highlighted; as a person does who watches the menu. Returns
+# 1 when it is not reached (the menus wrap round, so every entry comes within 40 presses).
+key_to_entry() {
+    local _presses
+    for ((_presses = 0; _presses <= 40; _presses++)); do
+        _key_before=$(highlighted_entries)
+        grep -xF -- "$2" <<<"$_key_before" >/dev/null && return 0
+        xdotool key "$1"
+        wait_for '[[ "$(highlighted_entries)" != "$_key_before" ]]' 5
+    done
+    return 1
+}
+
+# activate_window ID: brings a window forward and waits until it has the keyboard focus.
+activate_window() {
+    xdotool windowactivate --sync "$1" 2>/dev/null
+    wait_for "[[ \$(focus_window) == $1 ]]" 10
+}
+
 # The X focus window, as a decimal id like xdotool's.
 focus_window() { xdotool getwindowfocus 2>/dev/null; }
 

@@ -4,9 +4,13 @@
 #   menutree.py items           one line per entry of every open menu: "<menu>\t<entry>\t<kind>"
 #   menutree.py open NAME       opens the submenu of the entry called NAME (bar or open menu)
 #   menutree.py press NAME      chooses the entry called NAME in an open menu
+#   menutree.py highlighted     the highlighted entry of every open menu: "<menu>\t<entry>"
+#   menutree.py shown NAME      exits 0 when something called NAME is on the screen (an entry,
+#                               a control, a row of a list or a tree)
 #   menutree.py click NAME      presses the button, check box or radio button called NAME in an
 #                               open window (its caption without the "&")
-#   menutree.py checked NAME    exits 0 when the check box called NAME is ticked
+#   menutree.py checked NAME    exits 0 when the check box (or the row of a list or a tree)
+#                               called NAME is ticked
 #   menutree.py button NAME     presses the shown push button called NAME (in any window)
 #   menutree.py middle NAME     the middle of the shown element called NAME (a list cell, a
 #                               button) on the screen: "x y", for a pointer that drags it
@@ -67,9 +71,12 @@ CONTROL_ROLES = (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_
                  pyatspi.ROLE_TOGGLE_BUTTON)
 
 
-def control(app, name):
+ROW_ROLES = (pyatspi.ROLE_TABLE_CELL, pyatspi.ROLE_TREE_ITEM, pyatspi.ROLE_LIST_ITEM)
+
+
+def control(app, name, roles=CONTROL_ROLES):
     for node in walk(app):
-        if node.getRole() in CONTROL_ROLES and showing(node) and node.name.replace("&", "") == name:
+        if node.getRole() in roles and showing(node) and node.name.replace("&", "") == name:
             return node
     return None
 
@@ -84,9 +91,21 @@ def main():
             kind = "submenu" if node.getRole() == pyatspi.ROLE_MENU or node.childCount else "entry"
             print(f"{menu}\t{node.name}\t{kind}")
         return 0
+    if command == "highlighted":
+        for menu, node in entries(app):
+            if node.getState().contains(pyatspi.STATE_FOCUSED):
+                print(f"{menu}\t{node.name}")
+        return 0
     target = sys.argv[2]
+    if command == "shown":
+        for node in walk(app):
+            if node.name and node.name.replace("&", "") == target and showing(node):
+                return 0
+        return 1
     if command in ("click", "checked"):
         node = control(app, target)
+        if node is None and command == "checked":
+            node = control(app, target, ROW_ROLES)
         if node is None:
             return 1
         if command == "checked":

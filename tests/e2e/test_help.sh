@@ -5,9 +5,11 @@
 # place in the registry store when it closes, and goes with the bar when the bar closes.
 source "$(dirname "$0")/lib.sh" "$@"
 
+use_accessibility
 prepare_data_folder
 start_quorix /debug
 wait_for_bar || fail "the bar did not appear"
+wait_for_accessible || fail "the bar has no accessibility tree"
 bar=$(bar_window)
 read -r bx by bw bh < <(window_geometry "$bar")
 trace=$TRACE_FILE
@@ -23,21 +25,19 @@ activate() {
     wait_for "[[ \$(xdotool getactivewindow) == $1 ]]" 10 || fail "window $1 did not become active"
 }
 
-open_main() {
-    xdotool mousemove $((bx + 36)) $((by + bh / 2))
-    sleep 0.3
-    xdotool mousedown 1 sleep 0.1 mouseup 1
-    wait_for '[[ -n "$(popup_left)" ]]' 10 || fail "Main did not open"
+# Opens "Main" with the mouse and chooses ENTRY, stepping up from the top (Up wraps to the end).
+choose_in_main() {
+    click_to_open $((bx + 36)) $((by + bh / 2)) || fail "Main did not open"
+    key_to_entry Up "$1" || fail "Main has no $1: $($MENUTREE items | tr '\t\n' '|;')"
+    xdotool key Return
 }
 
 # --- Help... opens the viewer at the about page ---------------------------------------------------
-open_main
-# From the top, Up wraps to "About...", then "Help...".
-xdotool key Up Up Return
+choose_in_main "Help..."
 wait_for '[[ -n "$(viewer_window)" ]]' 15 || fail "Help... opened no viewer"
 viewer=$(viewer_window)
 wait_for '[[ "$(shown_page)" == general-about ]]' 10 || fail "the viewer did not show general-about: $(shown_page)"
-sleep 0.5
+activate "$viewer"
 screenshot help-about-page
 pass "Help... opened the viewer at the about page"
 
@@ -53,7 +53,7 @@ xdotool key Tab Tab Down Return
 wait_for "(( \$(shown_count) > $before ))" 10 || fail "Enter on the first result showed no page"
 result=$(shown_page)
 [[ "$result" != general-about ]] || fail "the result showed the about page"
-sleep 0.5
+activate "$viewer"
 screenshot help-search-result
 pass "a search found pages and showed $result"
 
@@ -71,8 +71,7 @@ wait_for '[[ "$(shown_page)" == "$result" ]]' 10 || fail "Back did not return to
 pass "the link showed $linked and Back returned to $result"
 
 # --- F1 in a dialog opens its topic ---------------------------------------------------------------
-open_main
-xdotool key Up Return      # "About..."
+choose_in_main "About..."
 wait_for 'xdotool search --name "^About Quorix$"' 10 || fail "About... opened no box"
 about=$(xdotool search --name '^About Quorix$' | head -n 1)
 activate "$about"
@@ -93,8 +92,7 @@ grep -qi '^wndparams=[0-9A-F]\{34\}$' "$REGISTRY" || fail "no 17-byte wndparams 
 pass "closing the viewer stored its place"
 
 # --- the viewer goes with the bar ---------------------------------------------------------------------
-open_main
-xdotool key Up Up Return
+choose_in_main "Help..."
 wait_for '[[ -n "$(viewer_window)" ]]' 15 || fail "Help... opened no viewer the second time"
 kill -TERM "$QUORIX_PID"
 wait_for_exit "$QUORIX_PID" 10 || fail "Quorix did not end while the viewer was open"

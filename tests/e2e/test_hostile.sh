@@ -86,10 +86,7 @@ read -r bx by bw bh < <(window_geometry "$bar")
 pass "the bar started with a sane height ($bh)"
 
 # The menu row is the top of the bar, however high the bar is.
-xdotool mousemove $((bx + 36)) $((by + 11))
-sleep 0.3
-xdotool mousedown 1 sleep 0.1 mouseup 1
-wait_for '[[ -n "$(popup_left)" ]]' 10 || fail "Main did not open"
+click_to_open $((bx + 36)) $((by + 11)) || fail "Main did not open"
 left=$(popup_left)
 xdotool key Right
 wait_for "[[ \$(popup_left) -gt $left ]]" 1 || fail "the Work menu did not open within a second"

@@ -12,6 +12,9 @@ MARKER=$TEST_HOME/games.marker
 printf '#!/bin/sh\ntouch "%s"\n' "$MARKER" > "$TEST_HOME/play.sh"
 chmod +x "$TEST_HOME/play.sh"
 
+use_accessibility
+open_entries() { $MENUTREE items | tr '\t\n' '|;'; }
+
 # The filled data folder: one bar menu, "Games", that is a custom menu, and a theme of its own.
 prepare_data_folder
 cat > "$DATA/menusettings.ini" <<EOF2
@@ -31,35 +34,32 @@ settings_window() { xdotool search --onlyvisible --name '^Settings$' 2>/dev/null
 wizard_window() { xdotool search --onlyvisible --name '^Import / Export$' 2>/dev/null | head -n 1; }
 message_box() { xdotool search --onlyvisible --name '^Quorix 1.03$' 2>/dev/null | head -n 1; }
 
-# Opens "Main" with the mouse and walks up from its bottom entry: 4 is "Refresh Quorix", 5 "Settings".
+# Opens "Main" with the mouse and walks up from its bottom entry to ENTRY ("Refresh Quorix",
+# "Settings"), watching the highlight.
 open_main_entry() {
     local bar bx by bw bh
     bar=$(bar_window)
     read -r bx by bw bh < <(window_geometry "$bar")
-    xdotool mousemove $((bx + 36)) $((by + bh / 2))
-    sleep 0.3
-    xdotool mousedown 1 sleep 0.1 mouseup 1
-    wait_for '[[ -n "$(popup_left)" ]]' 10 || fail "Main did not open"
-    local i
-    for i in $(seq 1 "$1"); do xdotool key Up; done
+    click_to_open $((bx + 36)) $((by + bh / 2)) || fail "Main did not open"
+    key_to_entry Up "$1" || fail "Main has no $1: $(open_entries)"
 }
 
 open_wizard() {
-    open_main_entry 5
+    open_main_entry Settings
     local main_left; main_left=$(popup_left)
     xdotool key Right
     wait_for "[[ \$(popup_left) -gt $main_left ]]" 10 || fail "the Settings submenu did not open"
+    wait_for_highlighted "General..." || fail "the Settings submenu does not start with General...: $(open_entries)"
     xdotool key Return
     wait_for '[[ -n "$(settings_window)" ]]' 10 || fail "General... did not open the settings dialog"
-    xdotool windowactivate --sync "$(settings_window)" 2>/dev/null
+    activate_window "$(settings_window)" || fail "the settings dialog did not get the focus"
     # From the page tree: "Always on Top", the position, "Quorix on Startup", "Import / Export".
     xdotool key Tab Tab Tab Tab space
     wait_for '[[ -n "$(message_box)" ]]' 10 || fail "Import / Export asked nothing"
-    xdotool windowactivate --sync "$(message_box)" 2>/dev/null
+    activate_window "$(message_box)" || fail "the question did not get the focus"
     xdotool key Return
     wait_for '[[ -n "$(wizard_window)" ]]' 10 || fail "Import / Export did not open the wizard"
-    xdotool windowactivate --sync "$(wizard_window)" 2>/dev/null
-    sleep 0.3
+    activate_window "$(wizard_window)" || fail "the wizard did not get the focus"
 }
 
 # Page 0: the action (Right picks Import), the menu file and the theme file, then Next.
@@ -73,19 +73,22 @@ fill_page0() {
     xdotool key Return
 }
 
-# Page 1 starts on "Menus": Space checks both menus; then down to the theme.
+# Page 1 starts on "Menus": Space checks both menus; then down to the theme, Sunset.
 check_menus_and_theme() {
-    local theme_steps=$1
-    sleep 0.3
+    local theme_steps=$1 row
+    wait_for "$MENUTREE shown Menus" 10 || fail "Next did not show the page of menus and themes"
     xdotool key space
     for i in $(seq 1 "$theme_steps"); do xdotool key Down; done
     xdotool key space
-    sleep 0.3
+    for row in Games menu Sunset; do
+        wait_for "$MENUTREE checked $row" 10 || fail "$row was not checked"
+    done
 }
 
 # --- export from the filled data folder --------------------------------------------------------
 start_quorix
 wait_for_bar || fail "the bar did not appear"
+wait_for_accessible || fail "the bar has no accessibility tree"
 open_wizard
 screenshot importexport-page0
 fill_page0 export
@@ -113,6 +116,7 @@ rm -rf "$XDG_DATA_HOME/Brenmoor"
 prepare_data_folder
 start_quorix
 wait_for_bar || fail "the bar did not appear with the fresh data folder"
+wait_for_accessible || fail "the bar has no accessibility tree"
 open_wizard
 fill_page0 import
 # Menus (Games, menu), Themes (Sunset): Sunset is four rows below Menus.
@@ -122,7 +126,7 @@ xdotool key Return
 # The fresh folder has a [menu] of its own: Overwrite is the fifth button, after Cancel.
 wait_for '[[ -n "$(message_box)" ]]' 10 || fail "no question about the existing menu"
 screenshot importexport-conflict
-xdotool windowactivate --sync "$(message_box)" 2>/dev/null
+activate_window "$(message_box)" || fail "the question did not get the focus"
 xdotool key Tab Tab Tab Tab space
 wait_for '[[ -z "$(message_box)" ]]' 10 || fail "the question did not close"
 wait_for 'grep -q "^\[Sunset\]" "$DATA/themes.ini"' 10 || fail "the theme was not imported"
@@ -136,18 +140,16 @@ pass "imported into a fresh data folder"
 
 # --- Refresh Quorix: the bar shows Games, and its entry starts the program ----------------------
 # The refresh runs before the bar handles the next click.
-open_main_entry 4
+open_main_entry "Refresh Quorix"
 xdotool key Return
+wait_for_popups 0 || fail "Refresh Quorix did not close the menu"
 bar=$(bar_window)
 read -r bx by bw bh < <(window_geometry "$bar")
-xdotool mousemove $((bx + 36)) $((by + bh / 2))
-sleep 0.3
-xdotool mousedown 1 sleep 0.1 mouseup 1
-wait_for '[[ -n "$(popup_left)" ]]' 10 || fail "Main did not open after the refresh"
+click_to_open $((bx + 36)) $((by + bh / 2)) || fail "Main did not open after the refresh"
 main_left=$(popup_left)
 xdotool key Right
 wait_for "[[ \$(popup_left) -gt $main_left ]]" 10 || fail "the imported Games menu did not open"
-sleep 0.3
+wait_for_highlighted Play || fail "the imported Games menu does not start with Play: $(open_entries)"
 screenshot importexport-games-menu
 xdotool key Return
 wait_for '[[ -e "$MARKER" ]]' 10 || fail "the imported menu's entry did not start its program"

@@ -6,6 +6,7 @@
 source "$(dirname "$0")/lib.sh" "$@"
 
 command -v pdftotext >/dev/null || fail "pdftotext (poppler-utils) is not installed"
+use_accessibility
 prepare_data_folder
 cat > "$DATA/menusettings.ini" <<'EOF'
 [header]
@@ -19,22 +20,22 @@ export QUORIX_PRINT_TO_PDF=$PDF
 
 start_quorix
 wait_for_bar || fail "the bar did not appear"
+wait_for_accessible || fail "the bar has no accessibility tree"
 [[ -f "$DATA/note.dat" ]] || fail "the note store was not made at start-up"
 bar=$(bar_window)
 read -r bx by bw bh < <(window_geometry "$bar")
 
 note_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
 
-# Opens "Main" with the mouse, then the Notes menu right of it.
+open_entries() { $MENUTREE items | tr '\t\n' '|;'; }
+# Opens "Main" with the mouse, then the Notes menu right of it, and waits until its first entry,
+# "Add Note...", is highlighted.
 open_notes_menu() {
-    xdotool mousemove $((bx + 36)) $((by + bh / 2))
-    sleep 0.3
-    xdotool mousedown 1 sleep 0.1 mouseup 1
-    wait_for '[[ -n "$(popup_left)" ]]' 10 || fail "Main did not open"
+    click_to_open $((bx + 36)) $((by + bh / 2)) || fail "Main did not open"
     local main_left; main_left=$(popup_left)
     xdotool key Right
     wait_for "[[ \$(popup_left) -gt $main_left ]]" 10 || fail "the Notes menu did not open"
-    sleep 0.3
+    wait_for_highlighted "Add Note..." || fail "the Notes menu does not highlight Add Note...: $(open_entries)"
 }
 
 # --- Add Note... opens an empty note window ------------------------------------------------------
@@ -44,7 +45,7 @@ screenshot notes-empty-menu
 xdotool key Return
 wait_for '[[ -n "$(note_window "^Note")" ]]' 10 || fail "Add Note... opened no note window"
 window=$(note_window "^Note")
-xdotool windowactivate --sync "$window" 2>/dev/null
+activate_window "$window" || fail "the note window did not get the focus"
 kill -0 "$QUORIX_PID" || fail "the bar ended"
 # A window of its own: a normal top-level window in the task bar, belonging to no other window.
 xprop -id "$window" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_NORMAL || fail "the note window is no normal window"
@@ -62,7 +63,7 @@ for i in $(seq 1 75); do
     xdotool type --delay 2 "Item $i of the list"
     (( i < 75 )) && xdotool key Return
 done
-sleep 0.2
+# The window takes the keys in the order they were typed: OK comes after the last line.
 screenshot notes-new-note
 xdotool key alt+o
 wait_for '[[ -z "$(note_window "^Note")" ]]' 10 || fail "OK did not close the note window"
@@ -75,15 +76,15 @@ open_notes_menu
 screenshot notes-menu-with-category
 # Entries: Add Note..., separator, Home >.
 popups=$(visible_quorix_windows)
-xdotool key Down Right
-wait_for "(( \$(visible_quorix_windows) > $popups ))" 10 || fail "the menu did not list the category Home"
-sleep 0.3
+key_to_entry Down Home || fail "the menu did not list the category Home: $(open_entries)"
+xdotool key Right
+wait_for "(( \$(visible_quorix_windows) > $popups ))" 10 || fail "the category Home did not open"
+wait_for_highlighted Shopping || fail "the category Home does not list Shopping: $(open_entries)"
 screenshot notes-category-submenu
 xdotool key Return
 wait_for '[[ -n "$(note_window "Shopping")" ]]' 10 || fail "choosing the note did not open its window"
 window=$(note_window "Shopping")
-xdotool windowactivate --sync "$window" 2>/dev/null
-sleep 0.3
+activate_window "$window" || fail "the note window did not get the focus"
 screenshot notes-opened-note
 pass "the menu listed the category and the note, and the note opened"
 

@@ -56,10 +56,7 @@ EOF
 start_quorix
 wait_for_bar || fail "the bar did not appear"
 read -r bx by bw bh < <(window_geometry "$(bar_window)")
-xdotool mousemove $((bx + 36)) $((by + bh / 2))
-sleep 0.3
-xdotool mousedown 1 sleep 0.1 mouseup 1
-wait_for '[[ -n "$(popup_left)" ]]' 10 || fail "Main did not open"
+click_to_open $((bx + 36)) $((by + bh / 2)) || fail "Main did not open"
 left=$(popup_left)
 xdotool key Right
 wait_for "[[ \$(popup_left) -gt $left ]]" 1 || fail "the menu with a FIFO icon did not open within a second"

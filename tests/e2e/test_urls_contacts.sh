@@ -6,6 +6,7 @@
 # opens a contact's details.
 source "$(dirname "$0")/lib.sh" "$@"
 
+use_accessibility
 prepare_data_folder
 FAVORITES=$XDG_DATA_HOME/Brenmoor/Quorix/Favorites
 # A sub folder that is there before: the folder browser shows it below "URLs".
@@ -34,39 +35,42 @@ printf '[Default Applications]\nx-scheme-handler/http=e2e-browser.desktop\nx-sch
 
 start_quorix /debug
 wait_for_bar || fail "the bar did not appear"
+wait_for_accessible || fail "the bar has no accessibility tree"
 bar=$(bar_window)
 read -r bx by bw bh < <(window_geometry "$bar")
 TRACE=$PROGRAM_DIR/debug.txt
 
-# Opens "Main" with the mouse, then moves right to generated menu number $1 (1: Links, 2: People).
+# Opens "Main" with the mouse, then moves right to generated menu number $1 (1: Links, 2: People)
+# and waits until its first entry, $2, is highlighted.
 open_menu() {
-    xdotool mousemove $((bx + 36)) $((by + bh / 2))
-    sleep 0.3
-    xdotool mousedown 1 sleep 0.1 mouseup 1
-    wait_for '[[ -n "$(popup_left)" ]]' 10 || fail "Main did not open"
+    click_to_open $((bx + 36)) $((by + bh / 2)) || fail "Main did not open"
     local i left
     for i in $(seq 1 "$1"); do
         left=$(popup_left)
         xdotool key Right
         wait_for "[[ \$(popup_left) -gt $left ]]" 10 || fail "generated menu $i did not open"
     done
-    sleep 0.3
+    wait_for_highlighted "$2" || fail "generated menu $1 does not highlight $2: $($MENUTREE items | tr '\t\n' '|;')"
+}
+# Steps down the open menu to ENTRY and chooses it with Enter.
+choose() {
+    key_to_entry Down "$1" || fail "no entry $1 in the open menu: $($MENUTREE items | tr '\t\n' '|;')"
+    xdotool key Return
+    xdotool keyup Return
 }
 
 window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
 
 # --- the URLs menu starts with "Add URL...", which opens the URL editor ---------------------------
-open_menu 1
+open_menu 1 "Add URL..."
 screenshot urls-menu
-xdotool key Return
-xdotool keyup Return
+choose "Add URL..."
 wait_for '[[ -n "$(window_named "^Add URL$")" ]]' 10 || fail "the first entry of the URLs menu did not open Add URL"
 editor=$(window_named "^Add URL$")
 pass "a URLs submenu starts with Add URL..."
 
 # --- the folder browser from the editor offers only URLs ------------------------------------------
-xdotool windowactivate --sync "$editor" 2>/dev/null
-sleep 0.3
+activate_window "$editor" || fail "the URL editor did not get the focus"
 xdotool type --delay 30 "News"
 xdotool key Tab ctrl+a
 xdotool type --delay 30 "news.example/today"
@@ -74,7 +78,8 @@ xdotool key Tab
 xdotool type --delay 30 "Daily"
 xdotool key Tab space
 wait_for '[[ -n "$(window_named "^Path Browser$")" ]]' 10 || fail "... did not open the folder browser"
-sleep 0.5
+wait_for 'grep -q "TPathBrowserWnd: base list:" "$TRACE"' 10 || fail "the folder browser listed nothing"
+activate_window "$(window_named "^Path Browser$")" || fail "the folder browser did not get the focus"
 screenshot urls-path-browser
 last_list=$(grep "TPathBrowserWnd: base list:" "$TRACE" | tail -n 1 | sed 's/.*base list: //')
 [[ "$last_list" == 'URLs ($URLS$)' ]] || fail "the folder browser offered: $last_list"
@@ -84,8 +89,7 @@ wait_for '[[ -z "$(window_named "^Path Browser$")" ]]' 10 || fail "the folder br
 pass "the folder browser from the URL editor shows only URLs"
 
 # --- OK asks about the new folder; Yes writes Daily/News.url --------------------------------------
-xdotool windowactivate --sync "$editor" 2>/dev/null
-sleep 0.3
+activate_window "$editor" || fail "the URL editor did not get the focus back"
 xdotool key alt+n Return
 xdotool keyup Return
 wait_for '[[ -n "$(window_named "^Quorix 1.03$")" ]]' 10 || fail "the folder question did not come"
@@ -98,12 +102,12 @@ wait_for '[[ -z "$(window_named "^Add URL$")" ]]' 10 || fail "the editor stayed 
 pass "adding News in the new sub folder Daily wrote Daily/News.url"
 
 # --- the next opening lists it: Add URL..., Manage URL's..., -, Daily > News.url, Weekly -----------
-open_menu 1
-xdotool key Down Down
+open_menu 1 "Add URL..."
+key_to_entry Down Daily || fail "the URLs menu does not list Daily: $($MENUTREE items | tr '\t\n' '|;')"
 left=$(popup_left)
 xdotool key Right
 wait_for "[[ \$(popup_left) -gt $left ]]" 10 || fail "Daily did not open"
-sleep 0.3
+wait_for_highlighted News.url || fail "Daily does not start with News.url: $($MENUTREE items | tr '\t\n' '|;')"
 screenshot urls-daily
 xdotool key Return
 xdotool keyup Return
@@ -112,20 +116,22 @@ grep -q 'http://news.example/today' "$OPENED" || fail "the browser was asked for
 pass "the next opening lists Daily/News.url and opens it"
 
 # --- the contacts menu: the commands, then the cards in the book's order --------------------------
-open_menu 2
+open_menu 2 "Add Contact..."
 screenshot contacts-menu
-# Entries: Add Contact... (highlighted), Find Contact..., -, Ann Adams, Bob Brown, Cara Cole.
-xdotool key Down Down Down Return
-xdotool keyup Return
+# Entries: Add Contact... (highlighted), Find Contact..., Open Address Book... (when the machine
+# has a contacts application), -, Ann Adams, Bob Brown, Cara Cole: the cards in order, no group.
+people=$($MENUTREE items | awk -F'\t' '$1 == "People" && $3 == "entry" {print $2}' | paste -s -d'|')
+[[ "$people" =~ ^Add\ Contact\.\.\.\|Find\ Contact\.\.\.\|(Open\ Address\ Book\.\.\.\|)?Ann\ Adams\|Bob\ Brown\|Cara\ Cole$ ]] ||
+    fail "the contacts menu holds: $people"
+choose "Bob Brown"
 wait_for '[[ -n "$(window_named "^Bob Brown - Contact Details$")" ]]' 10 || fail "the second contact was not Bob Brown"
-sleep 0.3
+activate_window "$(window_named "^Bob Brown - Contact Details$")" || fail "the details did not get the focus"
 screenshot contacts-details
 xdotool key Escape
 xdotool keyup Escape
 wait_for '[[ -z "$(window_named "Contact Details$")" ]]' 10 || fail "the details did not close"
-open_menu 2
-xdotool key Down Down Down Down Return
-xdotool keyup Return
+open_menu 2 "Add Contact..."
+choose "Cara Cole"
 wait_for '[[ -n "$(window_named "^Cara Cole - Contact Details$")" ]]' 10 || fail "the group was not left out before Cara Cole"
 pass "the contacts menu lists the book in order, without the group, and opens the details"
 
