@@ -102,14 +102,21 @@ def main():
             if node.name and node.name.replace("&", "") == target and showing(node):
                 return 0
         return 1
-    if command in ("click", "checked"):
+    if command == "checked":
         node = control(app, target)
-        if node is None and command == "checked":
-            node = control(app, target, ROW_ROLES)
+        if node is not None:
+            return 0 if node.getState().contains(pyatspi.STATE_CHECKED) else 1
+        # A row of a list or a tree: any shown row of that name that is ticked (a combo box's
+        # list may show an unticked line of the same name).
+        for node in walk(app):
+            if node.getRole() in ROW_ROLES and showing(node) and node.name.replace("&", "") == target:
+                if node.getState().contains(pyatspi.STATE_CHECKED):
+                    return 0
+        return 1
+    if command == "click":
+        node = control(app, target)
         if node is None:
             return 1
-        if command == "checked":
-            return 0 if node.getState().contains(pyatspi.STATE_CHECKED) else 1
         return 0 if do(node, ["Press", "press", "Toggle", "toggle", "Click", "click"]) else 1
     if command == "button":
         for node in walk(app):
