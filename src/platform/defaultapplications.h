@@ -5,5 +5,6 @@
 #include <QString>
 
 // The desktop entry file of the default application for a content type ("text/vcard"); empty
-// when the desktop has none.
+// when the desktop has none that takes the type itself (one that only takes a parent type, as a
+// text editor takes text, does not count).
 QString DefaultApplicationFor(const QString &contentType);
