@@ -140,22 +140,25 @@ tree_pids() {
     echo "${out[@]}"
 }
 
-# Processor time of one pid in microseconds (empty if gone): the nanosecond run time of each of
-# its threads (/proc/PID/task/*/schedstat), plus what its ended children used (cutime+cstime, in
-# clock ticks). The clock ticks of utime+stime alone are 10 ms each: too coarse for an idle bar.
-cpu_us() {
-    local line rest task ns=0 run
+# Processor time in microseconds, from the nanosecond run time of every thread
+# (/proc/PID/task/TID/schedstat; the clock ticks of utime+stime are 10 ms each, too coarse for an
+# idle bar) plus what ended children used (cutime+cstime, in clock ticks).
+# thread_times PID: "TID NS" for each of its threads
+thread_times() {
+    local task run
+    for task in /proc/"$1"/task/*; do
+        read -r run _ < "$task/schedstat" 2>/dev/null && echo "${task##*/} $run"
+    done
+}
+# children_us PID: what its ended children used
+children_us() {
+    local line rest
     read -r line < "/proc/$1/stat" 2>/dev/null || return 1
     rest=${line##*) }
     # after ") ": state(1) ppid(2) ... utime(12) stime(13) cutime(14) cstime(15)
     set -- $rest
-    local children=$(( (${14} + ${15}) * 1000000 / CLK_TCK ))
-    for task in /proc/"$PID_FOR_CPU"/task/*/schedstat; do
-        read -r run _ < "$task" 2>/dev/null && ns=$((ns + run))
-    done
-    echo $(( ns / 1000 + children ))
+    echo $(( (${14} + ${15}) * 1000000 / CLK_TCK ))
 }
-cpu_of() { PID_FOR_CPU=$1 cpu_us "$1"; }
 
 comm_of() { cat "/proc/$1/comm" 2>/dev/null || echo '?'; }
 rss_of() { awk '/^VmRSS:/{print $2; f=1} END{if(!f) print 0}' "/proc/$1/status" 2>/dev/null || echo 0; }
@@ -379,15 +382,24 @@ if [ "$res" = changed ]; then
 fi
 
 if [ "$res" = changed ] && [ "$IDLE_S" -gt 0 ]; then
-    declare -A T1=()          # CPU baseline: right after the RSS sample (or hook)
-    for p in $(tree_pids "$PANEL_PID" "$TAG"); do T1[$p]=$(cpu_of "$p" || echo 0); done
+    # Baseline right after the RSS sample (or hook): every thread's run time, every process's
+    # ended children. A thread that ends in the window loses what it used after the baseline; one
+    # born in it counts whole.
+    declare -A T1=() C1=()
+    for p in $(tree_pids "$PANEL_PID" "$TAG"); do
+        while read -r tid ns; do T1[$tid]=$ns; done < <(thread_times "$p")
+        C1[$p]=$(children_us "$p" || echo 0)
+    done
     nap "$IDLE_S"
     USED_US=0
     {
         echo "t=+$((SETTLE_S + IDLE_S))s pid comm cpu_us_in_window"
         for p in $(tree_pids "$PANEL_PID" "$TAG"); do
-            c=$(cpu_of "$p") || continue
-            d=$((c - ${T1[$p]:-0}))
+            c=$(children_us "$p") || continue
+            d=$(( c - ${C1[$p]:-0} )); ((d < 0)) && d=0
+            while read -r tid ns; do
+                t=$(( (ns - ${T1[$tid]:-0}) / 1000 )); ((t > 0)) && d=$((d + t))
+            done < <(thread_times "$p")
             USED_US=$((USED_US + d))
             echo "  $p $(comm_of "$p") $d"
         done

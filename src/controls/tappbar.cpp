@@ -183,7 +183,7 @@ void TAppBar::CreateAppBar()
         m_floatRight = rect.x() + rect.width();
         m_floatBottom = rect.y() + rect.height();
     }
-    m_autoHideTimer->start();
+    UpdateAutoHideTimer();
     RegisterWithService();
     Redock();
     m_creating = false;
@@ -255,6 +255,7 @@ void TAppBar::ApplyDockEdge(TAppBarEdge edge)
     const TAppBarEdge effective = EffectiveEdge();
     if (m_autoHide && !m_service->SetAutoHideBar(this, effective, true)) {
         m_autoHide = false;
+        UpdateAutoHideTimer();
         AutoHideRefused();
     }
     QRect rect = DockRect(effective);
@@ -525,6 +526,20 @@ void TAppBar::UpdateGrip()
     m_grip->setCursor((inner & (Qt::TopEdge | Qt::BottomEdge)) ? Qt::SizeVerCursor : Qt::SizeHorCursor);
     m_grip->raise();
     m_grip->show();
+}
+
+void TAppBar::SetAutoHide(bool autoHide)
+{
+    m_autoHide = autoHide;
+    UpdateAutoHideTimer();
+}
+
+void TAppBar::UpdateAutoHideTimer()
+{
+    if (!m_created || !m_autoHide)
+        m_autoHideTimer->stop();
+    else if (!m_autoHideTimer->isActive())
+        m_autoHideTimer->start();
 }
 
 void TAppBar::AutoHideTimerTick()

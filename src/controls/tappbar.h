@@ -44,7 +44,7 @@ public:
     TAppBarEdge Edge() const { return m_edge; }
     void SetEdge(TAppBarEdge edge);
     bool AutoHide() const { return m_autoHide; }
-    void SetAutoHide(bool autoHide) { m_autoHide = autoHide; }
+    void SetAutoHide(bool autoHide);
     bool AlwaysOnTop() const { return m_alwaysOnTop; }
     void SetAlwaysOnTop(bool onTop) { m_alwaysOnTop = onTop; }
     bool SlideEffect() const { return m_slideEffect; }
@@ -173,6 +173,9 @@ private:
     void ClearSizeConstraints();
     void UpdateGrip();
     void AutoHideTimerTick();
+    // The auto-hide timer runs only while auto-hide is on: a docked bar that never hides does not
+    // wake up twice a second for nothing.
+    void UpdateAutoHideTimer();
     void BeginMove();
     void FinishDrag();
     void RememberFloatRect();

@@ -102,6 +102,8 @@ private Q_SLOTS:
     void autoHideGrantedReservesNothing();
     void autoHideReleasedOnEdgeChange();
     void autoHideShowsOnEnter();
+    void autoHideTimerHidesTheBar_data();
+    void autoHideTimerHidesTheBar();
     void fullScreenLowersTopMostBar();
     void positionChangeRedocksDockedBarOnly();
     void slideEndsExactlyOnTarget();
@@ -560,6 +562,52 @@ void TestTAppBar::autoHideShowsOnEnter()
     QCOMPARE(bar.geometry(), QRect(0, 0, width, 30));
     bar.ShowAutoHideBar(false);
     QCOMPARE(bar.geometry(), QRect(0, -28, width, 30));
+}
+
+void TestTAppBar::autoHideTimerHidesTheBar_data()
+{
+    QTest::addColumn<bool>("beforeShown");
+    QTest::addColumn<bool>("offAndOnAgain");
+
+    QTest::newRow("auto-hide set before the bar is shown") << true << false;
+    QTest::newRow("auto-hide turned on while docked") << false << false;
+    QTest::newRow("auto-hide turned off and on again") << true << true;
+}
+
+// A shown auto-hidden bar hides again once the pointer is away from it, however auto-hide came on.
+void TestTAppBar::autoHideTimerHidesTheBar()
+{
+    QFETCH(bool, beforeShown);
+    QFETCH(bool, offAndOnAgain);
+    FakeAppBarService service;
+    ScopedService<AppBarService> useService(service);
+    TestBar bar;
+    bar.SetHorzDockSize(30);
+    bar.SetSlideEffect(false);
+    bar.SetSlideTime(20);
+    if (beforeShown)
+        bar.SetAutoHide(true);
+    bar.SetEdge(abeTop);
+    bar.show();
+    QCoreApplication::processEvents();
+    if (!beforeShown) {
+        bar.SetAutoHide(true);
+        bar.Redock();
+    }
+    if (offAndOnAgain) {
+        bar.SetAutoHide(false);
+        bar.SetAutoHide(true);
+    }
+    // Another window is the active one, and the pointer is over it.
+    QWidget other;
+    other.setGeometry(400, 300, 200, 200);
+    other.show();
+    other.activateWindow();
+    QTRY_VERIFY(!bar.isActiveWindow());
+    QCursor::setPos(500, 400);
+    bar.ShowAutoHideBar(true);
+    QVERIFY(bar.AutoHideVisible());
+    QTRY_VERIFY(!bar.AutoHideVisible());
 }
 
 void TestTAppBar::fullScreenLowersTopMostBar()
