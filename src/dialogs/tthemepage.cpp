@@ -103,7 +103,10 @@ void TThemePage::ConnectHandlers()
         {ui->ColorSelector3, ui->ComboBox8},
         {ui->ColorSelector2, ui->ComboBox7},
     };
-    for (const auto &[selector, list] : editors) {
+    for (const auto &editor : editors) {
+        // Named copies: clang before 16 cannot capture structured bindings.
+        TColorSelector *selector = editor.first;
+        QComboBox *list = editor.second;
         connect(list, &QComboBox::activated, this, [this, selector, list] { SystemColorChosen(selector, list); });
         connect(selector, &TColorSelector::OnChangeColor, this, [this, list] { SelectorColorChosen(list); });
     }
