@@ -7,14 +7,8 @@
 # driven with the keyboard.
 source "$(dirname "$0")/lib.sh" "$@"
 
-MENUTREE="/usr/bin/python3 $E2E_DIR/menutree.py"
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: no pyatspi (python3-pyatspi)"; exit 0; }
-
-BUS_INFO=$(dbus-daemon --session --fork --print-address=1 --print-pid=1 | paste -s -d' ')
-read -r DBUS_SESSION_BUS_ADDRESS BUS_PID <<<"$BUS_INFO"
-export DBUS_SESSION_BUS_ADDRESS
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-trap '[[ -n "${BUS_PID:-}" ]] && kill "$BUS_PID" 2>/dev/null; cleanup' EXIT
+use_accessibility # a session bus of the test's own, for the accessibility tree
 
 MARKER=$TEST_HOME/script.ran
 HELLO=$TEST_HOME/hello.ran

@@ -5,15 +5,8 @@
 # and Apply repaint the bar. Every page is photographed on the way.
 source "$(dirname "$0")/lib.sh" "$@"
 
-MENUTREE="/usr/bin/python3 $E2E_DIR/menutree.py"
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: no pyatspi (python3-pyatspi)"; exit 0; }
-
-# A private session bus for the accessibility bus, stopped with the rest.
-BUS_INFO=$(dbus-daemon --session --fork --print-address=1 --print-pid=1 | paste -s -d' ')
-read -r DBUS_SESSION_BUS_ADDRESS BUS_PID <<<"$BUS_INFO"
-export DBUS_SESSION_BUS_ADDRESS
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-trap '[[ -n "${BUS_PID:-}" ]] && kill "$BUS_PID" 2>/dev/null; cleanup' EXIT
+use_accessibility # a session bus of the test's own, for the accessibility tree
 
 prepare_data_folder
 read -r sw sh < <(screen_size)
