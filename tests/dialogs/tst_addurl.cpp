@@ -7,6 +7,7 @@
 #include "menus/tbmenusubitem.h"
 #include "platform/internetshortcut.h"
 #include "platform/xdgpaths.h"
+#include "menuprobe.h"
 #include "testenv.h"
 
 #include <QDir>
@@ -38,14 +39,6 @@ protected:
         return chosen;
     }
 };
-
-QStringList Captions(const QWidget *menu)
-{
-    QStringList captions;
-    for (const QAction *action : menu->actions())
-        captions << (action->isSeparator() ? QStringLiteral("-") : action->text() + (action->menu() ? ">" : ""));
-    return captions;
-}
 
 } // namespace
 

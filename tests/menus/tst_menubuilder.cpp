@@ -11,6 +11,7 @@
 #include "platform/fake/recordinglauncher.h"
 #include "platform/scopedservice.h"
 #include "platform/shellnamespace.h"
+#include "menuprobe.h"
 #include "testenv.h"
 
 #include <QDateTime>
@@ -28,19 +29,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Captions of a menu: separators as "-", submenus with a trailing ">".
-QStringList Captions(const QWidget *menu)
-{
-    QStringList captions;
-    for (const QAction *action : menu->actions()) {
-        if (action->isSeparator())
-            captions << QStringLiteral("-");
-        else
-            captions << action->text() + (action->menu() ? QStringLiteral(">") : QString());
-    }
-    return captions;
-}
 
 TBMenuSubItem *Submenu(const QWidget *menu, const QString &caption)
 {

@@ -6,6 +6,7 @@
 #include "menus/tbmenusubitem.h"
 #include "notes/notestore.h"
 #include "notes/tshownote.h"
+#include "menuprobe.h"
 #include "testenv.h"
 
 #include <QApplication>
@@ -14,27 +15,6 @@
 #include <QTest>
 
 namespace {
-
-QStringList Captions(const QWidget *menu)
-{
-    QStringList captions;
-    for (const QAction *action : menu->actions()) {
-        if (action->isSeparator())
-            captions << QStringLiteral("-");
-        else
-            captions << action->text() + (action->menu() ? QStringLiteral(">") : QString());
-    }
-    return captions;
-}
-
-QAction *Action(const QWidget *menu, const QString &caption)
-{
-    for (QAction *action : menu->actions()) {
-        if (action->text() == caption)
-            return action;
-    }
-    return nullptr;
-}
 
 TBMenuSubItem *Open(QAction *action)
 {
