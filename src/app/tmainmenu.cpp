@@ -215,10 +215,17 @@ void TMainMenu::ApplyFirstUseSteps()
         return;
     settings.SetAutoSave(false);
     const bool firstUse = settings.ReadBool(QStringLiteral("generel"), QStringLiteral("firstuse"), true);
-    settings.WriteBool(QStringLiteral("generel"), QStringLiteral("firstuse"), false);
-    settings.WriteString(QStringLiteral("header"), QStringLiteral("versionstring"), kAppTitle);
-    settings.WriteString(QStringLiteral("header"), QStringLiteral("version"), kFormatVersion);
-    settings.UpdateFile();
+    const QString header = QStringLiteral("header");
+    // Written only when something is new: a start should not rewrite the file it just read.
+    const bool stamped = settings.ReadString(QStringLiteral("generel"), QStringLiteral("firstuse")) == QLatin1String("0")
+                         && settings.ReadString(header, QStringLiteral("versionstring")) == kAppTitle
+                         && settings.ReadString(header, QStringLiteral("version")) == kFormatVersion;
+    if (!stamped) {
+        settings.WriteBool(QStringLiteral("generel"), QStringLiteral("firstuse"), false);
+        settings.WriteString(header, QStringLiteral("versionstring"), kAppTitle);
+        settings.WriteString(header, QStringLiteral("version"), kFormatVersion);
+        settings.UpdateFile();
+    }
     if (firstUse)
         OfferAutostart();
 }

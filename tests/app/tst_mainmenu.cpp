@@ -38,6 +38,7 @@ private Q_SLOTS:
     void firstUseQuestion_data();
     void firstUseQuestion();
     void versionStampWrittenAtEveryStart();
+    void stampedSettingsAreNotRewritten();
     void unreadableSettingsIsNoFirstStart();
     void heightStoredWhenTheBarGoes();
     void settingsApplied();
@@ -152,6 +153,18 @@ void TestMainMenu::versionStampWrittenAtEveryStart()
     QCOMPARE(settings.ReadString("header", "versionstring"), kAppTitle);
     QCOMPARE(settings.ReadString("header", "version"), QStringLiteral("01030000"));
     QCOMPARE(settings.ReadBool("generel", "firstuse", true), false);
+}
+
+void TestMainMenu::stampedSettingsAreNotRewritten()
+{
+    // Laid out by hand, already stamped: a start reads it and leaves it as it is.
+    const QByteArray layout = "[header]\nversionstring = Quorix 1.03\nversion = 01030000\n\n"
+                              "; mine\n[generel]\nfirstuse = 0\n";
+    const QString path = m_home->writeFile(DataFilePath(dfSettings), layout);
+    {
+        TMainMenu bar;
+    }
+    QCOMPARE(readWholeFile(path), layout);
 }
 
 void TestMainMenu::unreadableSettingsIsNoFirstStart()
