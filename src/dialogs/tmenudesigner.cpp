@@ -452,15 +452,9 @@ void TMenuDesigner::ListView1DragDrop(int targetRow)
         m_dragIndex = -1;
         return; // onto itself: the list stays as it is, nothing to save
     }
-    auto *dragged = static_cast<TSettingsListItem *>(ListView1->topLevelItem(m_dragIndex));
-    auto *copy = static_cast<TSettingsListItem *>(dragged->clone());
     m_refreshing = true;
-    ListView1->insertTopLevelItem(targetRow, copy);
-    if (targetRow < m_dragIndex)
-        ++m_dragIndex;
-    delete ListView1->takeTopLevelItem(m_dragIndex);
+    MoveLineBefore(ListView1, m_dragIndex, targetRow);
     m_refreshing = false;
-    ListView1->setCurrentItem(copy);
     m_dragIndex = -1;
     m_modified = true;
 }

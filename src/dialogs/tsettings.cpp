@@ -183,17 +183,6 @@ QIcon ThemeIcon(const char *names)
 
 } // namespace
 
-void MoveLineBefore(QTreeWidget *list, int from, int target)
-{
-    const int count = list->topLevelItemCount();
-    if (from < 0 || from >= count || target < 0 || target >= count || from == target)
-        return;
-    QTreeWidgetItem *line = list->takeTopLevelItem(from);
-    // Taking the line out moved every line after it one up.
-    list->insertTopLevelItem(target > from ? target - 1 : target, line);
-    list->setCurrentItem(line);
-}
-
 TSettings::TSettings(QWidget *parent)
     : TQuorixDialog(QString::fromLatin1(kPages[kMenuPage].topic), parent), ui(std::make_unique<Ui::TSettings>())
 {

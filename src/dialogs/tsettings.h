@@ -112,7 +112,3 @@ private:
     bool m_hotkeyFileReadable = true;
     bool m_formCreated = false;
 };
-
-// Moves a line of the list so that it lands directly before the line at target (a drop in the
-// info bar's object list); the line keeps its record and tick. A line dropped on itself stays.
-void MoveLineBefore(QTreeWidget *list, int from, int target);

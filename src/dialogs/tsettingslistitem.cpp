@@ -1,5 +1,7 @@
 #include "dialogs/tsettingslistitem.h"
 
+#include <QTreeWidget>
+
 TSettingsListItem::TSettingsListItem()
     : QTreeWidgetItem(kType)
 {
@@ -18,4 +20,15 @@ QTreeWidgetItem *TSettingsListItem::clone() const
     *static_cast<QTreeWidgetItem *>(copy) = *this;
     copy->Values = Values;
     return copy;
+}
+
+void MoveLineBefore(QTreeWidget *list, int from, int target)
+{
+    const int count = list->topLevelItemCount();
+    if (from < 0 || from >= count || target < 0 || target >= count || from == target)
+        return;
+    QTreeWidgetItem *line = list->takeTopLevelItem(from);
+    // Taking the line out moved every line after it one up.
+    list->insertTopLevelItem(target > from ? target - 1 : target, line);
+    list->setCurrentItem(line);
 }

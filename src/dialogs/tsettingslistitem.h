@@ -20,3 +20,8 @@ public:
 
     QTreeWidgetItem *clone() const override;
 };
+
+// Moves a line of the list so that it lands directly before the line at target (a drop in the
+// info bar's object list or the menu designer's rows); the line keeps its record and tick. A line
+// dropped on itself stays.
+void MoveLineBefore(QTreeWidget *list, int from, int target);
