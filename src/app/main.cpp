@@ -8,6 +8,7 @@
 #include "app/tmainmenu.h"
 #include "foundation/tracelog.h"
 #include "core/td.h"
+#include "platform/imagetransfer.h"
 #include "platform/sessionbusguard.h"
 #include "platform/singleinstance.h"
 #include "platform/startupmemory.h"
@@ -66,7 +67,9 @@ int main(int argc, char *argv[])
 {
     TerminationSignals::InstallHandlers();
     KeepBusDaemonsFromStarting(); // before Qt looks for a session bus
+    ConnectionImageTransfer imageTransfer;
     QApplication app(argc, argv);
+    imageTransfer.Withdraw();
     QApplication::setApplicationName(QStringLiteral("quorix"));
     QApplication::setApplicationDisplayName(kAppTitle);
     QApplication::setOrganizationName(QStringLiteral("Brenmoor"));
