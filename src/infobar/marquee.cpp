@@ -151,11 +151,15 @@ void TMarquee::PlaceLabel()
         return;
     const bool inLayout = layout->indexOf(m_label) >= 0;
     if (m_autoSize && !inLayout) {
+        layout->setEnabled(true);
         layout->addWidget(m_label);
     } else if (!m_autoSize && inLayout) {
         layout->removeWidget(m_label);
         m_label->setGeometry(m_panel->rect());
     }
+    // The emptied layout is switched off as well: otherwise every new text would still have it
+    // asked to lay out nothing.
+    layout->setEnabled(m_autoSize);
 }
 
 void TMarquee::SetWidthOnInfoBar(int width)

@@ -171,6 +171,8 @@ private Q_SLOTS:
 
     void placementOnMenuRow();
     void autoSizeOnMenuRowTakesWhatMenusLeave();
+    void newTextLaysOutOnlyAnAutoSizedPanel_data();
+    void newTextLaysOutOnlyAnAutoSizedPanel();
     void placementOnInfoBarKeepsRightEnd();
     void otherPositionLeavesPanel();
     void labelFillsItsPanel_data();
@@ -696,6 +698,56 @@ void TestMarquee::labelFillsItsPanel()
     rows.menuRow->resize(800, 30);
     rows.infoBar->resize(800, 30);
     QTRY_COMPARE(rows.panel->height(), 30);
+    QTRY_COMPARE(rows.label->geometry(), rows.panel->rect());
+}
+
+namespace {
+// Counts the layout requests that reach the watched widgets.
+class LayoutRequests : public QObject
+{
+public:
+    int count = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::LayoutRequest)
+            ++count;
+        return false;
+    }
+};
+} // namespace
+
+void TestMarquee::newTextLaysOutOnlyAnAutoSizedPanel_data()
+{
+    QTest::addColumn<bool>("autoSize");
+    QTest::newRow("fixed width: nothing to lay out") << false;
+    QTest::newRow("auto-sized: the panel follows its text") << true;
+}
+
+// A clock changes the text every second; at a fixed width that must cost a repaint of the label
+// only, not a layout of its panel or of the menu row.
+void TestMarquee::newTextLaysOutOnlyAnAutoSizedPanel()
+{
+    QFETCH(bool, autoSize);
+    Rows rows;
+    TMarquee marquee(rows.panel, rows.label, &rows.timer);
+    marquee.SetRows(rows.row, rows.toolbar, rows.infoBar);
+    BarSettings settings = MarqueeSettings({"A", "a much longer line than the first one"});
+    settings.showMarquee = true;
+    settings.marqueeAutoSize = autoSize;
+    settings.marqueeWidth = 200;
+    marquee.ReadSettings(settings);
+    rows.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&rows.window));
+    QCoreApplication::sendPostedEvents();
+
+    LayoutRequests requests;
+    rows.panel->installEventFilter(&requests);
+    rows.menuRow->installEventFilter(&requests);
+    for (int frame = 0; frame < 3; ++frame) {
+        marquee.Timer_DisplayerTimer();
+        QCoreApplication::sendPostedEvents();
+    }
+    QCOMPARE(requests.count > 0, autoSize);
     QTRY_COMPARE(rows.label->geometry(), rows.panel->rect());
 }
 
