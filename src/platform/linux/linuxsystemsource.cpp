@@ -1,12 +1,10 @@
 #include "platform/linux/linuxsystemsource.h"
 
 #include "platform/linux/drivetable.h"
-#include "platform/linux/kernelfile.h"
 #include "platform/linux/procfiles.h"
 
 #include <QFile>
 
-#include <dirent.h>
 #include <sys/statvfs.h>
 #include <time.h>
 
@@ -30,19 +28,8 @@ std::optional<MemoryFigures> LinuxSystemSource::ReadMemory()
 PowerStatus LinuxSystemSource::ReadPower()
 {
     QList<PowerSupplyValues> supplies;
-    DIR *folder = ::opendir("/sys/class/power_supply");
-    if (!folder)
-        return CombinePowerSupplies(supplies);
-    while (const dirent *entry = ::readdir(folder)) {
-        if (entry->d_name[0] == '.')
-            continue;
-        const QString path = QStringLiteral("/sys/class/power_supply/")
-            + QString::fromLocal8Bit(entry->d_name) + QStringLiteral("/uevent");
-        const QByteArray text = ReadKernelFile(path, 65536);
-        if (!text.isEmpty())
-            supplies.append(ParsePowerSupplyUevent(text));
-    }
-    ::closedir(folder);
+    for (const QByteArray &text : m_powerSupplies.Read())
+        supplies.append(ParsePowerSupplyUevent(text));
     return CombinePowerSupplies(supplies);
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/linux/keptopenfile.h"
+#include "platform/linux/powersupplyfiles.h"
 #include "platform/systemsource.h"
 
 class LinuxSystemSource : public SystemSource
@@ -18,4 +19,5 @@ private:
     // Read every second by the info bar and the marquee.
     KeptOpenFile m_processorStat{QStringLiteral("/proc/stat")};
     KeptOpenFile m_memInfo{QStringLiteral("/proc/meminfo")};
+    PowerSupplyFiles m_powerSupplies;
 };
