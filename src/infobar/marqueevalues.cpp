@@ -4,6 +4,7 @@
 #include "infobar/marqueeline.h"
 #include "infobar/metricformats.h"
 #include "infobar/systemfigures.h"
+#include "platform/localclock.h"
 #include "platform/playertracks.h"
 
 #include <QDate>
@@ -71,6 +72,31 @@ QString UptimeValue()
     return FormatDuration(SystemUptimeSeconds());
 }
 
+// The clock asks for the format every second; the locale hardly ever changes.
+const QString &CachedLongTimeFormat(const QLocale &locale)
+{
+    static QLocale cachedFor = QLocale::c();
+    static QString format;
+    static bool cached = false;
+    if (!cached || locale != cachedFor) {
+        format = LongTimeFormat(locale);
+        cachedFor = locale;
+        cached = true;
+    }
+    return format;
+}
+
+QString TimeValue()
+{
+    const QLocale locale;
+    return locale.toString(LocalClockNow().time, CachedLongTimeFormat(locale));
+}
+
+QString DateValue()
+{
+    return QLocale().toString(LocalClockNow().date, QLocale::ShortFormat);
+}
+
 QString WinampValue(QStringView parameter)
 {
     return Is(parameter, QLatin1StringView("Track")) ? PlayingTrackTitle() : QString();
@@ -102,11 +128,9 @@ QStringList MarqueeParameterNames(const QString &object)
 QString GetMarqueeValue(QStringView object, QStringView parameter)
 {
     if (Is(object, QLatin1StringView("Time")))
-        return parameter.isEmpty() ? QLocale().toString(QTime::currentTime(), LongTimeFormat())
-                                   : QString();
+        return parameter.isEmpty() ? TimeValue() : QString();
     if (Is(object, QLatin1StringView("Date")))
-        return parameter.isEmpty() ? QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)
-                                   : QString();
+        return parameter.isEmpty() ? DateValue() : QString();
     if (Is(object, QLatin1StringView("Uptime")))
         return parameter.isEmpty() ? UptimeValue() : QString();
     if (Is(object, QLatin1StringView("Memory")))
