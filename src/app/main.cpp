@@ -1,5 +1,6 @@
 // Program entry: one bar per user and display, a data folder filled from the default copies, the
 // data module, then the bar window until "Close" > "Quorix" (or the session ends).
+#include "appearance/deferrediconstyle.h"
 #include "foundation/appinfo.h"
 #include "foundation/builtinimages.h"
 #include "foundation/datafiles.h"
@@ -70,6 +71,7 @@ int main(int argc, char *argv[])
     ConnectionImageTransfer imageTransfer;
     QApplication app(argc, argv);
     imageTransfer.Withdraw();
+    DeferredIconStyle::InstallOnApplication(); // before the first widget
     QApplication::setApplicationName(QStringLiteral("quorix"));
     QApplication::setApplicationDisplayName(kAppTitle);
     QApplication::setOrganizationName(QStringLiteral("Brenmoor"));
