@@ -82,6 +82,17 @@ BarSettings MarqueeSettings(const QStringList &lines, bool rotation = true)
     return settings;
 }
 
+// A shown marquee of a short and a long line, on a 200-pixel panel unless it is auto-sized.
+BarSettings TwoLinePanel(bool autoSize, int position)
+{
+    BarSettings settings = MarqueeSettings({"A", "a much longer line than the first one"});
+    settings.showMarquee = true;
+    settings.marqueeAutoSize = autoSize;
+    settings.marqueePosition = position;
+    settings.marqueeWidth = 200;
+    return settings;
+}
+
 // A music player on the session bus, run in a process of its own: what it says about itself goes
 // over the wire as a real player's answers do.
 class FakePlayer : public QObject
@@ -675,12 +686,7 @@ void TestMarquee::labelFillsItsPanel()
     Rows rows;
     TMarquee marquee(rows.panel, rows.label, &rows.timer);
     marquee.SetRows(rows.row, rows.toolbar, rows.infoBar);
-    BarSettings settings = MarqueeSettings({"A", "a much longer line than the first one"});
-    settings.showMarquee = true;
-    settings.marqueeAutoSize = autoSize;
-    settings.marqueePosition = position;
-    settings.marqueeWidth = 200;
-    marquee.ReadSettings(settings);
+    marquee.ReadSettings(TwoLinePanel(autoSize, position));
     rows.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&rows.window));
     QTRY_COMPARE(rows.label->geometry(), rows.panel->rect());
@@ -731,11 +737,7 @@ void TestMarquee::newTextLaysOutOnlyAnAutoSizedPanel()
     Rows rows;
     TMarquee marquee(rows.panel, rows.label, &rows.timer);
     marquee.SetRows(rows.row, rows.toolbar, rows.infoBar);
-    BarSettings settings = MarqueeSettings({"A", "a much longer line than the first one"});
-    settings.showMarquee = true;
-    settings.marqueeAutoSize = autoSize;
-    settings.marqueeWidth = 200;
-    marquee.ReadSettings(settings);
+    marquee.ReadSettings(TwoLinePanel(autoSize, 0));
     rows.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&rows.window));
     QCoreApplication::sendPostedEvents();
