@@ -10,6 +10,7 @@
 #include "infobar/infobarvalue.h"
 #include "infobar/marquee.h"
 #include "infobar/samplererrorreport.h"
+#include "infobar/tickerfont.h"
 #include "infobar/tquorixbprogressbar.h"
 #include "platform/drivetable.h"
 #include "platform/launcher.h"
@@ -28,7 +29,6 @@ constexpr int kMemory = 1;
 constexpr int kBattery = 2;
 constexpr int kBarTop = 1;
 constexpr int kBarHeight = 19;
-constexpr int kFontPoints = 8;
 constexpr int kTickMs = 1000;
 
 // A disk object names a drive letter; its root must be a fixed disk.
@@ -213,10 +213,7 @@ void TInfoBarController::ApplyTheme(TQuorixBProgressBar *bar, const ThemeColors 
         palette.setColor(QPalette::WindowText, text);
         bar->setPalette(palette);
     }
-    QFont font(QStringLiteral("Tahoma"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(kFontPoints);
-    bar->setFont(FontWithStyles(font, theme.infobarProgressFontStyles));
+    bar->setFont(FontWithStyles(TickerFont(), theme.infobarProgressFontStyles));
 }
 
 int TInfoBarController::ValueOrError(TQuorixBProgressBar *bar, QString *error)

@@ -6,6 +6,7 @@
 #include "infobar/cpuusagesampler.h"
 #include "infobar/marqueevalues.h"
 #include "infobar/samplererrorreport.h"
+#include "infobar/tickerfont.h"
 
 #include <QBoxLayout>
 #include <QEvent>
@@ -18,7 +19,6 @@
 
 namespace {
 constexpr int kLabelMargin = 4;
-constexpr int kFontPoints = 8;
 constexpr int kOnMenuRow = 0;
 constexpr int kOnInfoBar = 1;
 } // namespace
@@ -26,10 +26,7 @@ constexpr int kOnInfoBar = 1;
 TMarquee::TMarquee(QWidget *panel, TBLabel *label, QTimer *timer, QObject *parent)
     : QObject(parent), m_panel(panel), m_label(label), m_timer(timer)
 {
-    QFont font(QStringLiteral("Tahoma"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(kFontPoints);
-    m_label->setFont(font);
+    m_label->setFont(TickerFont());
     m_label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_label->SetAlignVert(vaCenter);
     m_label->SetFitInRect(true);
