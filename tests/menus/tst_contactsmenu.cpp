@@ -12,6 +12,7 @@
 #include "menus/tbmenusubitem.h"
 #include "platform/fake/recordinglauncher.h"
 #include "platform/scopedservice.h"
+#include "menuprobe.h"
 #include "testenv.h"
 
 #include <QApplication>
@@ -24,23 +25,6 @@
 #include <QTest>
 
 namespace {
-
-QStringList Captions(const QWidget *menu)
-{
-    QStringList captions;
-    for (const QAction *action : menu->actions())
-        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    return captions;
-}
-
-QAction *Action(const QWidget *menu, const QString &caption)
-{
-    for (QAction *action : menu->actions()) {
-        if (action->text() == caption)
-            return action;
-    }
-    return nullptr;
-}
 
 template <typename T> T *OpenWindow()
 {
