@@ -35,23 +35,29 @@ void PowerSupplyFiles::List()
     ::closedir(folder);
 }
 
+QList<QByteArray> PowerSupplyFiles::ReadListed(bool *vanished)
+{
+    QList<QByteArray> texts;
+    *vanished = false;
+    for (const std::unique_ptr<KeptOpenFile> &file : m_files) {
+        const QByteArray text = file->Read({}, kUeventLimit);
+        if (text.isNull())
+            *vanished = true;
+        else if (!text.isEmpty())
+            texts.append(text);
+    }
+    return texts;
+}
+
 QList<QByteArray> PowerSupplyFiles::Read()
 {
     if (ListingDue())
         List();
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        QList<QByteArray> texts;
-        bool vanished = false;
-        for (const std::unique_ptr<KeptOpenFile> &file : m_files) {
-            const QByteArray text = file->Read({}, kUeventLimit);
-            if (text.isNull())
-                vanished = true;
-            else if (!text.isEmpty())
-                texts.append(text);
-        }
-        if (!vanished || attempt == 1)
-            return texts;
+    bool vanished = false;
+    QList<QByteArray> texts = ReadListed(&vanished);
+    if (vanished) {
         List(); // a supply went away: see what is there now
+        texts = ReadListed(&vanished);
     }
-    return {};
+    return texts;
 }

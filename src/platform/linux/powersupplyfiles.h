@@ -27,6 +27,8 @@ public:
 private:
     void List();
     bool ListingDue() const;
+    // What the listed files say now; vanished tells whether one of them could not be read.
+    QList<QByteArray> ReadListed(bool *vanished);
 
     QString m_folder;
     int m_relistSeconds;
