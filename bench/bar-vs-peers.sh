@@ -7,8 +7,12 @@
 # ("before-default", "before-loaded"), so a change is measured before and after on one machine
 # load. Peers missing on this machine are skipped (apt-get install tint2 lxqt-panel xfce4-panel).
 #
+# Each round also runs bench/qt-label-clock from the build (YARDSTICK=0 leaves it out): a docked
+# window with one plain QLabel clock, the least any Qt Widgets bar with a seconds clock pays.
+#
 # Environment: OUT (results file, default /tmp/bar-vs-peers/results.txt), BASELINE, PEERS (the
-# peers to run, default "tint2 lxqt-panel xfce4-panel"), and panel-bench.sh's PANEL_BENCH_*.
+# peers to run, default "tint2 lxqt-panel xfce4-panel"), YARDSTICK, and panel-bench.sh's
+# PANEL_BENCH_*.
 set -u
 HERE=$(cd "$(dirname "$0")" && pwd)
 [ $# -ge 1 ] || { echo "usage: $0 BUILD_DIR [ROUNDS]" >&2; exit 1; }
@@ -60,6 +64,10 @@ for ((r = 1; r <= ROUNDS; r++)); do
             PANEL_BENCH_SEED=$SEEDS/$label-$v run "$label-$v" -- "$dir/quorix"
         done
     done
+    # The yardstick: what Qt Widgets alone cost for a docked window with a clock set every second.
+    if [ "${YARDSTICK:-1}" = 1 ] && [ -x "$BUILD/bench/qt-label-clock" ]; then
+        run qt-label-clock -- "$BUILD/bench/qt-label-clock"
+    fi
     for peer in $PEERS; do
         command -v "$peer" >/dev/null || continue
         case "$peer" in
